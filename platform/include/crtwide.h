@@ -1,0 +1,49 @@
+// The C runtime's wide-string functions for the platform's WCHAR (UTF-16).
+// They overload the host's wchar_t functions of the same names.
+#pragma once
+
+#include <cstdarg>
+#include <cstddef>
+#include <cstdio>
+
+#include "windef.h"
+
+size_t wcslen(const WCHAR* s);
+WCHAR* wcscpy(WCHAR* dest, const WCHAR* src);
+WCHAR* wcsncpy(WCHAR* dest, const WCHAR* src, size_t count);
+WCHAR* wcscat(WCHAR* dest, const WCHAR* src);
+WCHAR* wcsncat(WCHAR* dest, const WCHAR* src, size_t count);
+int wcscmp(const WCHAR* a, const WCHAR* b);
+int wcsncmp(const WCHAR* a, const WCHAR* b, size_t count);
+const WCHAR* wcschr(const WCHAR* s, WCHAR c);
+WCHAR* wcschr(WCHAR* s, WCHAR c);
+const WCHAR* wcsrchr(const WCHAR* s, WCHAR c);
+WCHAR* wcsrchr(WCHAR* s, WCHAR c);
+const WCHAR* wcsstr(const WCHAR* s, const WCHAR* find);
+WCHAR* wcsstr(WCHAR* s, const WCHAR* find);
+int _wcsicmp(const WCHAR* a, const WCHAR* b);
+int _wcsnicmp(const WCHAR* a, const WCHAR* b, size_t count);
+WCHAR towlower(WCHAR c);
+WCHAR towupper(WCHAR c);
+long _wtol(const WCHAR* s);
+int _wtoi(const WCHAR* s);
+
+// Formatting never writes past count code units and always terminates the
+// output (count > 0); a result that did not fit returns -1.
+int _vsnwprintf(WCHAR* buffer, size_t count, const WCHAR* format, va_list args);
+int _snwprintf(WCHAR* buffer, size_t count, const WCHAR* format, ...);
+int swprintf(WCHAR* buffer, size_t count, const WCHAR* format, ...);
+
+template <size_t N>
+int swprintf(WCHAR (&buffer)[N], const WCHAR* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    int written = _vsnwprintf(buffer, N, format, args);
+    va_end(args);
+    return written;
+}
+
+int swscanf(const WCHAR* input, const WCHAR* format, ...);
+
+FILE* _wfopen(const WCHAR* path, const WCHAR* mode);

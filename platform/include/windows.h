@@ -1,0 +1,11 @@
+// The platform's master header.
+#pragma once
+
+#include "crtwide.h"
+#include "guiddef.h"
+#include "windef.h"
+#include "winbase.h"
+#include "winerror.h"
+#include "winnt.h"
+#include "winreg.h"
+#include "winuser.h"

@@ -1,0 +1,55 @@
+#include "kernel/message_box.h"
+
+#include <deque>
+
+#include <device/faults.h>
+#include <device/message_boxes.h>
+#include <device/text.h>
+#include <winuser.h>
+
+namespace {
+
+std::deque<int> answers;
+std::vector<device::MessageBoxRecord> shown;
+
+std::u16string TextOrEmpty(LPCWSTR text) { return text ? std::u16string(text) : std::u16string(); }
+
+}  // namespace
+
+namespace platform::kernel {
+
+void ResetMessageBoxes()
+{
+    answers.clear();
+    shown.clear();
+}
+
+}  // namespace platform::kernel
+
+namespace device {
+
+void QueueMessageBoxAnswer(int answer) { answers.push_back(answer); }
+
+size_t PendingMessageBoxAnswers() { return answers.size(); }
+
+const std::vector<MessageBoxRecord>& MessageBoxLog() { return shown; }
+
+void ClearMessageBoxLog() { shown.clear(); }
+
+}  // namespace device
+
+// A modal box with nobody to answer it would hang a real device; here it
+// fails the way MessageBoxW fails (0) and leaves a fault that names it.
+int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType)
+{
+    device::MessageBoxRecord record{hWnd, TextOrEmpty(lpText), TextOrEmpty(lpCaption), uType, 0};
+    if (answers.empty()) {
+        device::ReportFault("unanswered message box \"" + device::Utf8(record.text) + "\" (caption \"" +
+                            device::Utf8(record.caption) + "\")");
+    } else {
+        record.answer = answers.front();
+        answers.pop_front();
+    }
+    shown.push_back(record);
+    return record.answer;
+}

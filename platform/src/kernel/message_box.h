@@ -1,0 +1,7 @@
+#pragma once
+
+namespace platform::kernel {
+
+void ResetMessageBoxes();
+
+}  // namespace platform::kernel
