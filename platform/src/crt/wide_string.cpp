@@ -21,7 +21,11 @@ WCHAR* wcscat(WCHAR* dest, const WCHAR* src)
     return dest;
 }
 WCHAR* wcsncat(WCHAR* dest, const WCHAR*, size_t) { return dest; }
-int wcscmp(const WCHAR*, const WCHAR*) { return 0; }
+int wcscmp(const WCHAR* a, const WCHAR* b)
+{
+    while (*a && *a == *b) ++a, ++b;
+    return *a - *b;
+}
 int wcsncmp(const WCHAR*, const WCHAR*, size_t) { return 0; }
 const WCHAR* wcschr(const WCHAR*, WCHAR) { return nullptr; }
 WCHAR* wcschr(WCHAR*, WCHAR) { return nullptr; }
@@ -29,10 +33,14 @@ const WCHAR* wcsrchr(const WCHAR*, WCHAR) { return nullptr; }
 WCHAR* wcsrchr(WCHAR*, WCHAR) { return nullptr; }
 const WCHAR* wcsstr(const WCHAR*, const WCHAR*) { return nullptr; }
 WCHAR* wcsstr(WCHAR*, const WCHAR*) { return nullptr; }
-int _wcsicmp(const WCHAR*, const WCHAR*) { return 0; }
+int _wcsicmp(const WCHAR* a, const WCHAR* b)
+{
+    while (*a && towlower(*a) == towlower(*b)) ++a, ++b;
+    return towlower(*a) - towlower(*b);
+}
 int _wcsnicmp(const WCHAR*, const WCHAR*, size_t) { return 0; }
-WCHAR towlower(WCHAR c) { return c; }
-WCHAR towupper(WCHAR c) { return c; }
+WCHAR towlower(WCHAR c) { return c >= u'A' && c <= u'Z' ? static_cast<WCHAR>(c + 32) : c; }
+WCHAR towupper(WCHAR c) { return c >= u'a' && c <= u'z' ? static_cast<WCHAR>(c - 32) : c; }
 long _wtol(const WCHAR*) { return 0; }
 int _wtoi(const WCHAR*) { return 0; }
 int _vsnwprintf(WCHAR* buffer, size_t count, const WCHAR*, va_list)
