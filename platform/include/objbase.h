@@ -18,5 +18,6 @@ WINBASEAPI HRESULT WINAPI CoInitializeEx(LPVOID pvReserved, DWORD dwCoInit);
 WINBASEAPI void WINAPI CoUninitialize(void);
 WINBASEAPI HRESULT WINAPI CoCreateInstance(REFCLSID rclsid, LPUNKNOWN pUnkOuter, DWORD dwClsContext, REFIID riid,
                                            LPVOID* ppv);
+WINBASEAPI void WINAPI CoFreeUnusedLibraries(void);
 WINBASEAPI HRESULT WINAPI CLSIDFromString(LPCWSTR lpsz, LPCLSID pclsid);
 WINBASEAPI int WINAPI StringFromGUID2(REFGUID rguid, LPWSTR lpsz, int cchMax);
