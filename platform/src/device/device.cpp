@@ -11,6 +11,7 @@
 #include "kernel/message_box.h"
 #include "kernel/virtual_clock.h"
 #include "registry/registry_store.h"
+#include "shell/input_services.h"
 
 extern const char kFreshDeviceData[];
 
@@ -113,6 +114,7 @@ bool CreateImage(const std::string& folder)
 void Close()
 {
     if (!current.open) return;
+    platform::shell::CloseInputServices();
     platform::files::Unmount();
     platform::registry::Detach();
     if (current.temporary) {

@@ -1,0 +1,55 @@
+// The input panel as the driver sees it: which input method is current, the
+// panel shown or hidden, and every call an input method made on the panel's
+// IIMCallback.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <guiddef.h>
+
+namespace device {
+
+// Makes CLSID the current input method, as SHSipInfo(SPI_SETCURRENTIM) does;
+// false when it cannot be created (the previous one stays).
+bool SelectInputMethod(const CLSID& clsid);
+CLSID CurrentInputMethod();
+
+bool ShowInputPanel();
+bool HideInputPanel();
+bool IsInputPanelShown();
+// The SIP window's place on the screen.
+RECT InputPanelRect();
+// Whether the input method last reported itself on (SIPF_ON).
+bool IsInputPanelOn();
+HWND InputPanelWindow();
+// Asks the current input method for its options page (UserOptionsDlg).
+bool OpenInputMethodOptions();
+
+struct CallbackRecord {
+    enum class Call { SetImInfo, SendVirtualKey, SendCharEvents, SendString };
+    Call call;
+    UINT virtualKey = 0;        // SendVirtualKey, SendCharEvents
+    DWORD flags = 0;            // fdwFlags, dwFlags or uKeyFlags
+    RECT rect = {};             // SetImInfo: rcSipRect
+    UINT count = 0;             // uChars or dwChars as passed
+    std::vector<UINT> shifts{};     // SendCharEvents: puShift[0..count)
+    std::vector<UINT> characters{};  // SendCharEvents: puChars; SendString: the text
+};
+
+// One line per call, for exact comparison in tests and scenarios:
+//   SetImInfo({0, 214, 240, 294}, 0x3)
+//   SendVirtualKey(0x10, 0x0)
+//   SendCharEvents(0x00, 0x80, 1, "a")
+//   SendCharEvents(0x41, 0x80, 1, "a", shift [0x20000080])   when a shift word
+//                                                           differs from the flags
+//   SendString("text", 4)
+// Inside quotes \" \\ \b \t \n \r stand for themselves and \x{hex} for any
+// other control character, lone surrogate or value beyond 16 bits.
+std::string DescribeCallback(const CallbackRecord& record);
+
+const std::vector<CallbackRecord>& CallbackLog();
+std::vector<std::string> CallbackLogLines();
+void ClearCallbackLog();
+
+}  // namespace device
