@@ -55,7 +55,7 @@ int WideScanner::Scan(const WCHAR* format)
 }
 
 // Integers take an optional sign; %X and %x also an optional 0x or 0X. A value
-// beyond 32 bits keeps its low 32 bits, as the platform's runtime does.
+// beyond 32 bits keeps its low 32 bits (C leaves overflow undefined).
 WideScanner::Step WideScanner::Convert(WCHAR type, size_t width)
 {
     uint32_t value = 0;
