@@ -9,7 +9,6 @@ BOOL Unsupported()
 }
 }  // namespace
 
-BOOL WINAPI CloseHandle(HANDLE) { return Unsupported(); }
 HANDLE WINAPI CreateFileW(LPCWSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE)
 {
     Unsupported();
