@@ -41,10 +41,14 @@ std::unique_ptr<AttributeStore> AttributeStore::Open(const std::string& path)
         store->Fault("opening");
         return nullptr;
     }
-    // Another process on the image may hold the lock for a moment.
+    // Another process on the image may hold the lock for a moment. A
+    // write-ahead log commits without waiting for the disk each time and
+    // still shows each change to other processes at once.
     sqlite3_busy_timeout(db, 2000);
-    const char* schema = "CREATE TABLE IF NOT EXISTS file_attributes (path TEXT PRIMARY KEY, attributes INTEGER NOT NULL)";
-    if (sqlite3_exec(db, schema, nullptr, nullptr, nullptr) != SQLITE_OK) {
+    const char* setup =
+        "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;"
+        "CREATE TABLE IF NOT EXISTS file_attributes (path TEXT PRIMARY KEY, attributes INTEGER NOT NULL)";
+    if (sqlite3_exec(db, setup, nullptr, nullptr, nullptr) != SQLITE_OK) {
         store->Fault("creating");
         return nullptr;
     }

@@ -85,7 +85,6 @@ BOOL WINAPI MoveFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName)
 
 BOOL WINAPI CopyFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, BOOL bFailIfExists)
 {
-    return OnVolume(FALSE, [&](Volume& volume) {
-        return BOOL(Copy(volume, lpExistingFileName, lpNewFileName, bFailIfExists));
-    });
+    return OnVolume(
+        FALSE, [&](Volume& volume) { return BOOL(Copy(volume, lpExistingFileName, lpNewFileName, bFailIfExists)); });
 }

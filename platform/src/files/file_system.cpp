@@ -22,7 +22,8 @@ bool Mount(const std::string& imageFolder)
     std::error_code error;
     fs::create_directories(root, error);
     if (error || !fs::is_directory(root, error)) return false;
-    std::unique_ptr<AttributeStore> attributes = AttributeStore::Open((fs::path(imageFolder) / "attributes.db").string());
+    std::unique_ptr<AttributeStore> attributes =
+        AttributeStore::Open((fs::path(imageFolder) / "attributes.db").string());
     if (!attributes) return false;
     mounted = std::make_unique<Volume>(root, std::move(attributes));
     return true;

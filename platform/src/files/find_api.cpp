@@ -63,7 +63,8 @@ HANDLE FindFirst(const Volume& volume, LPCWSTR path, LPWIN32_FIND_DATAW data)
 // with ERROR_PATH_NOT_FOUND; FindNextFileW ends with ERROR_NO_MORE_FILES.
 HANDLE WINAPI FindFirstFileW(LPCWSTR lpFileName, LPWIN32_FIND_DATAW lpFindFileData)
 {
-    return OnVolume(INVALID_HANDLE_VALUE, [&](Volume& volume) { return FindFirst(volume, lpFileName, lpFindFileData); });
+    return OnVolume(INVALID_HANDLE_VALUE,
+                    [&](Volume& volume) { return FindFirst(volume, lpFileName, lpFindFileData); });
 }
 
 BOOL WINAPI FindNextFileW(HANDLE hFindFile, LPWIN32_FIND_DATAW lpFindFileData)
@@ -78,5 +79,6 @@ BOOL WINAPI FindNextFileW(HANDLE hFindFile, LPWIN32_FIND_DATAW lpFindFileData)
 
 BOOL WINAPI FindClose(HANDLE hFindFile)
 {
-    return platform::kernel::Guarded(FALSE, [&] { return BOOL(platform::kernel::Handles().Close<FileSearch>(hFindFile)); });
+    return platform::kernel::Guarded(FALSE,
+                                     [&] { return BOOL(platform::kernel::Handles().Close<FileSearch>(hFindFile)); });
 }

@@ -52,8 +52,8 @@ std::string ChildKey(const std::string& folderKey, const std::string& hostName)
 
 bool IsAtOrBeneath(const std::string& key, const std::string& folderKey)
 {
-    return key == folderKey || (key.size() > folderKey.size() && key.starts_with(folderKey) &&
-                                key[folderKey.size()] == '/');
+    return key == folderKey ||
+           (key.size() > folderKey.size() && key.starts_with(folderKey) && key[folderKey.size()] == '/');
 }
 
 HostTree::HostTree(fs::path root) : root_(std::move(root)) {}

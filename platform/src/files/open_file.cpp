@@ -46,8 +46,7 @@ bool OpenFile::Write(const void* buffer, DWORD count, DWORD& done)
     if (!(access_ & GENERIC_WRITE)) return Fail(ERROR_ACCESS_DENIED);
     if (count > 0 && position_ > kLargestOffset - count) return Fail(ERROR_DISK_FULL);
     while (done < count) {
-        ssize_t put =
-            pwrite(fd_, static_cast<const char*>(buffer) + done, count - done, static_cast<off_t>(position_));
+        ssize_t put = pwrite(fd_, static_cast<const char*>(buffer) + done, count - done, static_cast<off_t>(position_));
         if (put < 0 && errno == EINTR) continue;
         if (put < 0) return FailFromHost(errno);
         done += static_cast<DWORD>(put);

@@ -10,7 +10,8 @@
 namespace platform::files {
 namespace {
 
-// Whether a handle opened for ACCESS is allowed by another's SHARE.
+// Whether a handle opened for ACCESS is allowed by another's SHARE. A handle
+// with neither reading nor writing takes no part in sharing at all.
 bool Permits(DWORD share, DWORD access)
 {
     return (!(access & GENERIC_READ) || (share & FILE_SHARE_READ)) &&
@@ -21,8 +22,10 @@ bool Permits(DWORD share, DWORD access)
 
 bool SharingAllows(const std::string& key, DWORD access, DWORD share)
 {
+    if (!access) return true;
     for (const OpenFile* open : kernel::Handles().All<OpenFile>()) {
-        if (open->Key() == key && (!Permits(open->Share(), access) || !Permits(share, open->Access())))
+        bool takesPart = open->Key() == key && open->Access();
+        if (takesPart && (!Permits(open->Share(), access) || !Permits(share, open->Access())))
             return Fail(ERROR_SHARING_VIOLATION);
     }
     return true;

@@ -1,5 +1,5 @@
 // Share modes between the handles open on one file. Reading and writing are
-// what conflict: a handle opened with neither access shares with anyone.
+// what conflict: a handle opened with neither takes no part.
 #pragma once
 
 #include <string>

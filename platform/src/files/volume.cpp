@@ -28,7 +28,8 @@ std::optional<Location> Volume::LocateExisting(const WCHAR* path) const
 DWORD Volume::AttributesOf(const std::string& key, EntryKind kind) const
 {
     if (key.empty()) return FILE_ATTRIBUTE_DIRECTORY;
-    if (kind == EntryKind::Folder) return FILE_ATTRIBUTE_DIRECTORY | (attributes_->Find(key).value_or(0) & kStoredAttributes);
+    if (kind == EntryKind::Folder)
+        return FILE_ATTRIBUTE_DIRECTORY | (attributes_->Find(key).value_or(0) & kStoredAttributes);
     DWORD attributes = attributes_->Find(key).value_or(FILE_ATTRIBUTE_ARCHIVE) & kStoredAttributes;
     return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
 }

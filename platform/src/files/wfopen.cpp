@@ -32,8 +32,10 @@ std::optional<StreamMode> ParseMode(const WCHAR* mode)
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     bool update = false;
     for (const WCHAR* flag = mode + (*mode ? 1 : 0); *flag; ++flag) {
-        if (*flag == u'+') update = true;
-        else if (*flag != u'b' && *flag != u't') return std::nullopt;
+        if (*flag == u'+')
+            update = true;
+        else if (*flag != u'b' && *flag != u't')
+            return std::nullopt;
     }
     const DWORD reads = GENERIC_READ, writes = GENERIC_WRITE, both = reads | writes;
     switch (*mode) {
