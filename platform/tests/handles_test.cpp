@@ -6,7 +6,6 @@
 
 #include "device_files.h"
 #include "fresh_device.h"
-#include "kernel/handle_table.h"
 
 using HandlesTest = FreshDevice;
 
@@ -36,13 +35,6 @@ size_t OpenHostDescriptors()
     return std::distance(std::filesystem::directory_iterator("/proc/self/fd", error),
                          std::filesystem::directory_iterator());
 }
-
-// Counts its own destruction: closing an object must destroy it exactly once.
-struct Probe : platform::kernel::KernelObject {
-    explicit Probe(int& destroyed) : destroyed(destroyed) {}
-    ~Probe() override { ++destroyed; }
-    int& destroyed;
-};
 
 }  // namespace
 
@@ -116,19 +108,4 @@ TEST_F(HandlesTest, ClosingTheDeviceReleasesEveryOpenObject)
     EXPECT_GE(OpenHostDescriptors(), before + 5);
     ASSERT_TRUE(device::CreateFresh());
     EXPECT_EQ(OpenHostDescriptors(), before) << "files left open on the host";
-}
-
-TEST_F(HandlesTest, TheTableDestroysEachObjectOnceAndClosesByKind)
-{
-    platform::kernel::HandleTable table;
-    int destroyed = 0;
-    HANDLE probe = table.Add(std::make_unique<Probe>(destroyed));
-    HANDLE other = table.Add(std::make_unique<platform::kernel::KernelObject>());
-    EXPECT_EQ(table.Find<Probe>(other), nullptr);
-    EXPECT_EQ(table.All<Probe>().size(), 1u);
-    table.CloseAllOf<Probe>();
-    EXPECT_EQ(destroyed, 1);
-    EXPECT_FALSE(table.Close(probe));
-    EXPECT_TRUE(table.Close(other));
-    EXPECT_EQ(destroyed, 1);
 }

@@ -1,8 +1,6 @@
 // Deleting, moving and copying files. Attributes go with their entries; a
 // failure of the attribute store is the simulator's and shows as a device
 // fault, not as a failure of a change the host has made.
-#include <cerrno>
-
 #include <windows.h>
 
 #include "files/file_system.h"
@@ -19,11 +17,7 @@ bool Delete(Volume& volume, LPCWSTR path)
     std::optional<Location> at = volume.LocateExisting(path);
     if (!at) return false;
     if (at->kind == EntryKind::Folder || volume.IsReadOnly(*at)) return Fail(ERROR_ACCESS_DENIED);
-    if (!NothingOpenAt(at->key)) return false;
-    std::error_code error;
-    if (!fs::remove(at->host, error)) return FailFromHost(error ? error.value() : ENOENT);
-    volume.Attributes().Forget(at->key);
-    return true;
+    return NothingOpenAt(at->key) && volume.Remove(*at);
 }
 
 // A name may be moved onto its own spelling in other case; a folder may not

@@ -30,37 +30,37 @@ int64_t Distance(LONG low, const LONG* high)
     return static_cast<int64_t>((static_cast<uint64_t>(static_cast<DWORD>(*high)) << 32) | static_cast<DWORD>(low));
 }
 
+// ReadFile and WriteFile: the count done is reported even when the host
+// fails part-way.
+template <class Buffer>
+BOOL Transfer(HANDLE handle, Buffer buffer, DWORD count, LPDWORD reported,
+              bool (OpenFile::*move)(Buffer, DWORD, DWORD&))
+{
+    return Guarded(FALSE, [&] {
+        if (reported) *reported = 0;
+        OpenFile* file = FileOf(handle);
+        if (!file) return FALSE;
+        if (!buffer && count) return BOOL(platform::files::Fail(ERROR_INVALID_PARAMETER));
+        DWORD done = 0;
+        BOOL ok = (file->*move)(buffer, count, done);
+        if (reported) *reported = done;
+        return ok;
+    });
+}
+
 }  // namespace
 
 // Overlapped I/O does not exist on the device; lpOverlapped is ignored.
 BOOL WINAPI ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, LPDWORD lpNumberOfBytesRead,
                      LPOVERLAPPED)
 {
-    return Guarded(FALSE, [&] {
-        if (lpNumberOfBytesRead) *lpNumberOfBytesRead = 0;
-        OpenFile* file = FileOf(hFile);
-        if (!file) return FALSE;
-        if (!lpBuffer && nNumberOfBytesToRead) return BOOL(platform::files::Fail(ERROR_INVALID_PARAMETER));
-        DWORD done = 0;
-        BOOL ok = file->Read(lpBuffer, nNumberOfBytesToRead, done);
-        if (lpNumberOfBytesRead) *lpNumberOfBytesRead = done;
-        return ok;
-    });
+    return Transfer(hFile, lpBuffer, nNumberOfBytesToRead, lpNumberOfBytesRead, &OpenFile::Read);
 }
 
 BOOL WINAPI WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite, LPDWORD lpNumberOfBytesWritten,
                       LPOVERLAPPED)
 {
-    return Guarded(FALSE, [&] {
-        if (lpNumberOfBytesWritten) *lpNumberOfBytesWritten = 0;
-        OpenFile* file = FileOf(hFile);
-        if (!file) return FALSE;
-        if (!lpBuffer && nNumberOfBytesToWrite) return BOOL(platform::files::Fail(ERROR_INVALID_PARAMETER));
-        DWORD done = 0;
-        BOOL ok = file->Write(lpBuffer, nNumberOfBytesToWrite, done);
-        if (lpNumberOfBytesWritten) *lpNumberOfBytesWritten = done;
-        return ok;
-    });
+    return Transfer(hFile, lpBuffer, nNumberOfBytesToWrite, lpNumberOfBytesWritten, &OpenFile::Write);
 }
 
 DWORD WINAPI GetFileSize(HANDLE hFile, LPDWORD lpFileSizeHigh)

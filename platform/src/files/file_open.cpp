@@ -28,9 +28,9 @@ int HostFlags(const OpenRequest& request)
 }
 
 // A file written anew has FILE_ATTRIBUTE_ARCHIVE beside what it was given.
-bool GiveAttributes(Volume& volume, const std::string& key, const OpenRequest& request)
+void GiveAttributes(Volume& volume, const std::string& key, const OpenRequest& request)
 {
-    return volume.Attributes().Set(key, (request.attributes & kStoredAttributes) | FILE_ATTRIBUTE_ARCHIVE);
+    volume.Attributes().Set(key, (request.attributes & kStoredAttributes) | FILE_ATTRIBUTE_ARCHIVE);
 }
 
 std::optional<OpenedFile> OpenExisting(Volume& volume, const Location& at, const OpenRequest& request)

@@ -30,10 +30,7 @@ bool RemoveFolder(Volume& volume, LPCWSTR path)
     if (!at) return false;
     if (at->kind == EntryKind::File) return Fail(ERROR_DIRECTORY);
     if (at->IsRoot() || volume.IsReadOnly(*at)) return Fail(ERROR_ACCESS_DENIED);
-    std::error_code error;
-    if (!fs::remove(at->host, error)) return FailFromHost(error ? error.value() : ENOENT);
-    volume.Attributes().Forget(at->key);
-    return true;
+    return volume.Remove(*at);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "files/volume.h"
 
+#include <cerrno>
+
 #include <winbase.h>
 
 #include "files/host_error.h"
@@ -32,6 +34,14 @@ DWORD Volume::AttributesOf(const std::string& key, EntryKind kind) const
         return FILE_ATTRIBUTE_DIRECTORY | (attributes_->Find(key).value_or(0) & kStoredAttributes);
     DWORD attributes = attributes_->Find(key).value_or(FILE_ATTRIBUTE_ARCHIVE) & kStoredAttributes;
     return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
+}
+
+bool Volume::Remove(const Location& at)
+{
+    std::error_code error;
+    if (!std::filesystem::remove(at.host, error)) return FailFromHost(error ? error.value() : ENOENT);
+    attributes_->Forget(at.key);
+    return true;
 }
 
 }  // namespace platform::files

@@ -37,6 +37,9 @@ public:
     DWORD AttributesOf(const Location& at) const { return AttributesOf(at.key, at.kind); }
     bool IsReadOnly(const Location& at) const { return AttributesOf(at) & FILE_ATTRIBUTE_READONLY; }
 
+    // Removes a file or an empty folder from the host, with its attributes.
+    bool Remove(const Location& at);
+
     AttributeStore& Attributes() { return *attributes_; }
 
 private:
