@@ -43,11 +43,13 @@ std::unique_ptr<AttributeStore> AttributeStore::Open(const std::string& path)
     }
     // Another process on the image may hold the lock for a moment. A
     // write-ahead log commits without waiting for the disk each time and
-    // still shows each change to other processes at once.
+    // still shows each change to other processes at once. Setting up an
+    // empty store has nothing to lose, so it does not wait for the disk.
     sqlite3_busy_timeout(db, 2000);
     const char* setup =
-        "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;"
-        "CREATE TABLE IF NOT EXISTS file_attributes (path TEXT PRIMARY KEY, attributes INTEGER NOT NULL)";
+        "PRAGMA synchronous = OFF; PRAGMA journal_mode = WAL;"
+        "CREATE TABLE IF NOT EXISTS file_attributes (path TEXT PRIMARY KEY, attributes INTEGER NOT NULL);"
+        "PRAGMA synchronous = NORMAL";
     if (sqlite3_exec(db, setup, nullptr, nullptr, nullptr) != SQLITE_OK) {
         store->Fault("creating");
         return nullptr;
