@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include <guiddef.h>
+#include <unknwn.h>
 
 namespace device {
 
@@ -15,16 +15,19 @@ namespace device {
 bool SelectInputMethod(const CLSID& clsid);
 CLSID CurrentInputMethod();
 
-bool ShowInputPanel();
-bool HideInputPanel();
+// Showing, then the SIP window shown; Hiding, then hidden. Nothing when the
+// panel already is so.
+void ShowInputPanel();
+void HideInputPanel();
 bool IsInputPanelShown();
 // The SIP window's place on the screen.
 RECT InputPanelRect();
 // Whether the input method last reported itself on (SIPF_ON).
 bool IsInputPanelOn();
 HWND InputPanelWindow();
-// Asks the current input method for its options page (UserOptionsDlg).
-bool OpenInputMethodOptions();
+// Asks the current input method for its options page, owned by the SIP
+// window; the input method's answer.
+HRESULT OpenInputMethodOptions();
 
 struct CallbackRecord {
     enum class Call { SetImInfo, SendVirtualKey, SendCharEvents, SendString };
