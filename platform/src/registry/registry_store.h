@@ -1,13 +1,31 @@
 // Attaching the registry API to the device's database.
 #pragma once
 
+#include <functional>
 #include <string>
+
+#include <windef.h>
+
+#include "registry/registry_session.h"
 
 namespace platform::registry {
 
 // Opens (creating when missing) the registry database at PATH; ":memory:"
 // gives a registry that lives as long as the device.
 bool Attach(const std::string& path);
+// Closes the database; every handle handed out before is invalid from now on.
 void Detach();
+
+enum class Access {
+    Direct,  // statements run on their own, outside a transaction
+    Read,
+    Write,
+};
+
+// Runs OPERATION as one transaction on the attached registry: committed when
+// it answers ERROR_SUCCESS or ERROR_MORE_DATA, rolled back otherwise. With no
+// registry attached every handle is unknown (ERROR_INVALID_HANDLE). Nothing
+// thrown inside escapes: an allocation failure is ERROR_NOT_ENOUGH_MEMORY.
+LONG Run(Access access, const std::function<LONG(RegistrySession&)>& operation);
 
 }  // namespace platform::registry

@@ -1,0 +1,16 @@
+// A subkey path as the registry functions take it, split into key names.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <windef.h>
+
+namespace platform::registry {
+
+// A run of backslashes is one separator and separators at either end are
+// ignored, so "\Software\\Tarvex\" names Software\Tarvex (the product opens
+// its key with a leading backslash). A null or empty path names the key itself.
+std::vector<std::u16string> SplitKeyPath(LPCWSTR path);
+
+}  // namespace platform::registry
