@@ -136,6 +136,25 @@ TEST_F(RegistryStorageTest, AnotherConnectionSeesEachCommitAtOnce)
     EXPECT_EQ(value, 1u);
 }
 
+TEST_F(RegistryStorageTest, NamesFoldedUnderOtherCaseRulesAreFoldedAgainWhenAttached)
+{
+    ASSERT_TRUE(device::OpenImage(Image("device")));
+    WriteProductValue();
+    device::Close();
+    {
+        // As an image written while towlower left capitals alone.
+        int result = SQLITE_OK;
+        auto connection = platform::registry::SqliteConnection::Open(Image("device/registry.db"), result);
+        ASSERT_TRUE(connection);
+        ASSERT_EQ(connection->Execute("UPDATE keys SET folded = name; UPDATE key_values SET folded = name;"
+                                      "UPDATE registry_info SET case_rules = 0"),
+                  SQLITE_OK);
+    }
+    ASSERT_TRUE(device::OpenImage(Image("device")));
+    DWORD value = 0;
+    EXPECT_EQ(ReadProductValue(value), ERROR_SUCCESS);
+}
+
 TEST_F(RegistryStorageTest, AFileThatIsNotARegistryIsRefused)
 {
     device::Close();

@@ -1,6 +1,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <device/text.h>
@@ -14,26 +15,19 @@ namespace {
 
 std::string Code(LONG code)
 {
-    switch (code) {
-        case ERROR_SUCCESS:
-            return "ok";
-        case ERROR_FILE_NOT_FOUND:
-            return "not found";
-        case ERROR_ACCESS_DENIED:
-            return "access denied";
-        case ERROR_INVALID_HANDLE:
-            return "invalid handle";
-        case ERROR_INVALID_PARAMETER:
-            return "invalid parameter";
-        case ERROR_MORE_DATA:
-            return "more data";
-        case ERROR_NO_MORE_ITEMS:
-            return "no more items";
-        case ERROR_KEY_DELETED:
-            return "key deleted";
-        default:
-            return "error " + std::to_string(code);
-    }
+    static const std::pair<LONG, const char*> kNames[] = {
+        {ERROR_SUCCESS, "ok"},
+        {ERROR_FILE_NOT_FOUND, "not found"},
+        {ERROR_ACCESS_DENIED, "access denied"},
+        {ERROR_INVALID_HANDLE, "invalid handle"},
+        {ERROR_INVALID_PARAMETER, "invalid parameter"},
+        {ERROR_MORE_DATA, "more data"},
+        {ERROR_NO_MORE_ITEMS, "no more items"},
+        {ERROR_KEY_DELETED, "key deleted"},
+    };
+    for (const auto& [known, name] : kNames)
+        if (code == known) return name;
+    return "error " + std::to_string(code);
 }
 
 HKEY Create(HKEY parent, LPCWSTR path, DWORD* disposition = nullptr)

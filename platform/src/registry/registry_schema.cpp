@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "registry/folded_names.h"
 #include "registry/root_keys.h"
 #include "registry/sqlite_transaction.h"
 
@@ -14,7 +15,8 @@ constexpr int64_t kLayoutVersion = 1;
 // twice in the database's life: a handle to a deleted key can never reach a
 // key created later, and value ids give the creation order. A rewritten value
 // keeps its row, and with it its place. Names are compared, indexed and
-// sorted through their folded form.
+// sorted through their folded form, made with the case rules registry_info
+// records.
 const char kCreateTables[] = R"sql(
 CREATE TABLE keys (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -32,6 +34,8 @@ CREATE TABLE key_values (
     data BLOB NOT NULL);
 CREATE UNIQUE INDEX values_by_name ON key_values (key, folded);
 CREATE INDEX values_in_order ON key_values (key, id);
+CREATE TABLE registry_info (case_rules INTEGER NOT NULL);
+INSERT INTO registry_info VALUES (0);
 )sql";
 
 int ReadVersion(SqliteConnection& connection, int64_t& version)
@@ -53,6 +57,7 @@ int CreateTables(SqliteConnection& connection)
                      .Step();
         if (result == SQLITE_DONE) result = SQLITE_OK;
     }
+    if (result == SQLITE_OK) result = RecordCaseRules(connection);
     if (result != SQLITE_OK) return result;
     return connection.Execute(("PRAGMA user_version = " + std::to_string(kLayoutVersion)).c_str());
 }
@@ -66,9 +71,13 @@ int PrepareSchema(SqliteConnection& connection)
     int64_t version = 0;
     int result = ReadVersion(connection, version);
     if (result != SQLITE_OK) return result;
-    if (version == kLayoutVersion) return transaction.Commit();
-    if (version != 0) return SQLITE_NOTADB;
-    result = CreateTables(connection);
+    if (version == kLayoutVersion) {
+        result = RefoldForCurrentCaseRules(connection);
+    } else if (version == 0) {
+        result = CreateTables(connection);
+    } else {
+        return SQLITE_NOTADB;
+    }
     return result == SQLITE_OK ? transaction.Commit() : result;
 }
 

@@ -52,6 +52,12 @@ int64_t SqliteConnection::LastInsertId() const { return sqlite3_last_insert_rowi
 
 int SqliteConnection::Changes() const { return sqlite3_changes(database_); }
 
+int SqliteConnection::DefineFunction(const char* name, void (*function)(sqlite3_context*, int, sqlite3_value**))
+{
+    return sqlite3_create_function(database_, name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, function, nullptr,
+                                   nullptr);
+}
+
 int SqliteConnection::Checkpoint()
 {
     return sqlite3_wal_checkpoint_v2(database_, nullptr, SQLITE_CHECKPOINT_FULL, nullptr, nullptr);

@@ -30,6 +30,8 @@ public:
     int64_t LastInsertId() const;
     // Rows changed by the last statement.
     int Changes() const;
+    // Makes FUNCTION, of one argument, callable from SQL as NAME.
+    int DefineFunction(const char* name, void (*function)(sqlite3_context*, int, sqlite3_value**));
     // Copies the log into the database and syncs both to disk.
     int Checkpoint();
 

@@ -31,4 +31,16 @@ std::u16string FoldName(std::u16string_view name)
     return folded;
 }
 
+int64_t CaseRulesSignature()
+{
+    static const int64_t signature = [] {
+        uint64_t hash = 14695981039346656037u;  // FNV-1a
+        for (uint32_t unit = 0; unit <= 0xFFFF; ++unit) {
+            hash = (hash ^ towlower(static_cast<char16_t>(unit))) * 1099511628211u;
+        }
+        return static_cast<int64_t>(hash);
+    }();
+    return signature;
+}
+
 }  // namespace platform::registry

@@ -3,6 +3,7 @@
 // code-unit order: the database sorts folded names as the platform compares them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,8 @@ std::u16string NameFromBlob(const void* bytes, size_t size);
 // NAME with every code unit through the platform's towlower: the form in
 // which names are compared, indexed and sorted.
 std::u16string FoldName(std::u16string_view name);
+
+// Changes whenever towlower maps any code unit differently.
+int64_t CaseRulesSignature();
 
 }  // namespace platform::registry
