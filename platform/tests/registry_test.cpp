@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include <device/registry_calls.h>
 #include <device/text.h>
 #include <windows.h>
 
@@ -74,33 +75,35 @@ std::string Query(HKEY key, LPCWSTR name, int buffer = 64)
     return outcome;
 }
 
-// The names RegEnumValueW or RegEnumKeyExW lists, comma-separated, and how the walk ended.
-std::string ValueNames(HKEY key)
+using Enumerator = LONG (*)(HKEY, DWORD index, LPWSTR name, LPDWORD length);
+
+// The names ENUMERATE lists, comma-separated, and how the walk ended.
+std::string Names(HKEY key, Enumerator enumerate)
 {
     std::string names;
     WCHAR name[300];
     LONG error;
     for (DWORD index = 0;; ++index) {
         DWORD length = 300;
-        error = RegEnumValueW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        error = enumerate(key, index, name, &length);
         if (error != ERROR_SUCCESS) break;
         names += device::Utf8(std::u16string(name, length)) + ",";
     }
     return names + Code(error);
 }
 
+std::string ValueNames(HKEY key)
+{
+    return Names(key, [](HKEY key, DWORD index, LPWSTR name, LPDWORD length) {
+        return RegEnumValueW(key, index, name, length, nullptr, nullptr, nullptr, nullptr);
+    });
+}
+
 std::string SubkeyNames(HKEY key)
 {
-    std::string names;
-    WCHAR name[300];
-    LONG error;
-    for (DWORD index = 0;; ++index) {
-        DWORD length = 300;
-        error = RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (error != ERROR_SUCCESS) break;
-        names += device::Utf8(std::u16string(name, length)) + ",";
-    }
-    return names + Code(error);
+    return Names(key, [](HKEY key, DWORD index, LPWSTR name, LPDWORD length) {
+        return RegEnumKeyExW(key, index, name, length, nullptr, nullptr, nullptr, nullptr);
+    });
 }
 
 std::u16string Repeated(char16_t unit, size_t count) { return std::u16string(count, unit); }
@@ -355,4 +358,25 @@ TEST_F(RegistryTest, FreshDeviceHoldsTheFactoryKeys)
     ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"NLS", 0, 0, &nls), ERROR_SUCCESS);
     EXPECT_EQ(Query(nls, u"DefaultLCID"), "ok type=4 size=4 dword=1033");
     RegCloseKey(nls);
+}
+
+TEST_F(RegistryTest, RecordsEachCallWithThePathItsKeyWasOpenedBy)
+{
+    EXPECT_TRUE(device::RegistryCalls().empty()) << "the factory state is not part of the log";
+    HKEY key = Create(HKEY_CURRENT_USER, u"\\Software\\Tarvex\\Lexovia");
+    SetDword(key, u"KbdEnabled", 1);
+    RegFlushKey(key);
+    RegCloseKey(key);
+    RegCloseKey(key);
+
+    std::string log;
+    for (const device::RegistryCall& call : device::RegistryCalls())
+        log += call.function + " [" + device::Utf8(call.key) + "] " + device::Utf8(call.name) + " -> " +
+               Code(call.result) + "\n";
+    EXPECT_EQ(log,
+              "RegCreateKeyExW [HKCU] \\Software\\Tarvex\\Lexovia -> ok\n"
+              "RegSetValueExW [HKCU\\Software\\Tarvex\\Lexovia] KbdEnabled -> ok\n"
+              "RegFlushKey [HKCU\\Software\\Tarvex\\Lexovia]  -> ok\n"
+              "RegCloseKey [HKCU\\Software\\Tarvex\\Lexovia]  -> ok\n"
+              "RegCloseKey []  -> invalid handle\n");
 }

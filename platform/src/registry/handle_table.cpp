@@ -1,5 +1,7 @@
 #include "registry/handle_table.h"
 
+#include <utility>
+
 namespace platform::registry {
 namespace {
 
@@ -11,22 +13,21 @@ uintptr_t Number(HKEY handle) { return reinterpret_cast<uintptr_t>(handle); }
 
 }  // namespace
 
-HKEY HandleTable::Add(KeyId key)
+HKEY HandleTable::Add(OpenKey key)
 {
     if (next_ >= kFirstRoot) return nullptr;
     uintptr_t number = next_;
-    open_.emplace(number, key);
+    open_.emplace(number, std::move(key));
     next_ += kStep;
     return reinterpret_cast<HKEY>(number);
 }
 
 bool HandleTable::Remove(HKEY handle) { return open_.erase(Number(handle)) > 0; }
 
-std::optional<KeyId> HandleTable::Find(HKEY handle) const
+const OpenKey* HandleTable::Find(HKEY handle) const
 {
     auto found = open_.find(Number(handle));
-    if (found == open_.end()) return std::nullopt;
-    return found->second;
+    return found == open_.end() ? nullptr : &found->second;
 }
 
 void HandleTable::Clear() { open_.clear(); }

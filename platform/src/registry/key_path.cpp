@@ -19,4 +19,10 @@ std::vector<std::u16string> SplitKeyPath(LPCWSTR path)
     return names;
 }
 
+std::u16string JoinKeyPath(std::u16string base, const std::vector<std::u16string>& names)
+{
+    for (const std::u16string& name : names) base += u"\\" + name;
+    return base;
+}
+
 }  // namespace platform::registry

@@ -13,4 +13,7 @@ namespace platform::registry {
 // its key with a leading backslash). A null or empty path names the key itself.
 std::vector<std::u16string> SplitKeyPath(LPCWSTR path);
 
+// BASE with NAMES appended, backslash-separated.
+std::u16string JoinKeyPath(std::u16string base, const std::vector<std::u16string>& names);
+
 }  // namespace platform::registry

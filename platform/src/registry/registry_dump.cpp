@@ -37,7 +37,7 @@ LONG DumpKey(KeyStore& store, KeyId key, const std::string& keyPath, std::string
 LONG FindKey(KeyStore& store, const RootKey& root, const std::u16string& path, KeyId& key, std::string& keyPath)
 {
     key = root.id;
-    keyPath = root.shortName;
+    keyPath = device::Utf8(root.shortName);
     for (const std::u16string& name : SplitKeyPath(path.c_str())) {
         std::u16string stored;
         LONG error = store.FindChild(key, name, key);

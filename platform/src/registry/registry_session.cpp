@@ -3,6 +3,8 @@
 #include <winerror.h>
 #include <winnt.h>
 
+#include <utility>
+
 #include "registry/registry_limits.h"
 #include "registry/root_keys.h"
 
@@ -13,10 +15,10 @@ RegistrySession::~RegistrySession()
     for (HKEY handle : opened_) handles_.Remove(handle);
 }
 
-LONG RegistrySession::OpenHandle(KeyId key, HKEY& handle)
+LONG RegistrySession::OpenHandle(KeyId key, std::u16string path, HKEY& handle)
 {
     opened_.reserve(opened_.size() + 1);
-    handle = handles_.Add(key);
+    handle = handles_.Add({key, std::move(path)});
     if (!handle) return ERROR_NOT_ENOUGH_MEMORY;
     opened_.push_back(handle);
     return ERROR_SUCCESS;
@@ -28,10 +30,17 @@ LONG RegistrySession::Resolve(HKEY handle, KeyId& key)
         key = root->id;
         return ERROR_SUCCESS;
     }
-    std::optional<KeyId> open = handles_.Find(handle);
+    const OpenKey* open = handles_.Find(handle);
     if (!open) return ERROR_INVALID_HANDLE;
-    key = *open;
+    key = open->id;
     return store_.CheckExists(key);
+}
+
+std::u16string RegistrySession::PathOf(HKEY handle) const
+{
+    if (const RootKey* root = FindRoot(handle)) return root->shortName;
+    const OpenKey* open = handles_.Find(handle);
+    return open ? open->path : std::u16string();
 }
 
 LONG RegistrySession::OpenPath(KeyId from, const std::vector<std::u16string>& names, KeyId& key)

@@ -23,9 +23,11 @@ public:
     KeyStore& Store() { return store_; }
     HandleTable& Handles() { return handles_; }
 
-    // A new handle to KEY, valid once the session is kept: a handle to a key
-    // whose creation was rolled back must not survive.
-    LONG OpenHandle(KeyId key, HKEY& handle);
+    // A new handle to KEY, named PATH, valid once the session is kept: a
+    // handle to a key whose creation was rolled back must not survive.
+    LONG OpenHandle(KeyId key, std::u16string path, HKEY& handle);
+    // The path HANDLE was opened with; empty for a handle that is not open.
+    std::u16string PathOf(HKEY handle) const;
     // The call's work committed: its handles stay open.
     void Keep() { opened_.clear(); }
 

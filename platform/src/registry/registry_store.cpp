@@ -5,6 +5,7 @@
 
 #include <winerror.h>
 
+#include "registry/call_log.h"
 #include "registry/sqlite_errors.h"
 #include "registry/sqlite_transaction.h"
 
@@ -37,6 +38,7 @@ bool Attach(const std::string& path)
     try {
         std::lock_guard<std::mutex> guard(registryLock);
         handles.Clear();
+        device::ClearRegistryCalls();
         attached = KeyStore::Open(path);
         return attached != nullptr;
     } catch (...) {
@@ -67,6 +69,16 @@ LONG Run(Access access, const std::function<LONG(RegistrySession&)>& operation)
         // Allocation is all that can throw in here.
         return ERROR_NOT_ENOUGH_MEMORY;
     }
+}
+
+std::u16string PathOfHandle(HKEY handle)
+{
+    std::u16string path;
+    Run(Access::Direct, [&](RegistrySession& session) {
+        path = session.PathOf(handle);
+        return ERROR_SUCCESS;
+    });
+    return path;
 }
 
 }  // namespace platform::registry

@@ -28,4 +28,7 @@ enum class Access {
 // thrown inside escapes: an allocation failure is ERROR_NOT_ENOUGH_MEMORY.
 LONG Run(Access access, const std::function<LONG(RegistrySession&)>& operation);
 
+// The path HANDLE was opened with, from its root; empty for a handle that is not open.
+std::u16string PathOfHandle(HKEY handle);
+
 }  // namespace platform::registry

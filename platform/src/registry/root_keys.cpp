@@ -6,9 +6,9 @@ namespace platform::registry {
 namespace {
 
 const RootKey kRoots[] = {
-    {HKEY_CLASSES_ROOT, 1, "HKCR"},
-    {HKEY_CURRENT_USER, 2, "HKCU"},
-    {HKEY_LOCAL_MACHINE, 3, "HKLM"},
+    {HKEY_CLASSES_ROOT, 1, u"HKCR"},
+    {HKEY_CURRENT_USER, 2, u"HKCU"},
+    {HKEY_LOCAL_MACHINE, 3, u"HKLM"},
 };
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace platform::registry {
 struct RootKey {
     HKEY handle;
     KeyId id;
-    const char* shortName;  // as a listing names it: "HKLM"
+    const char16_t* shortName;  // as listings and paths name it: "HKLM"
 };
 
 std::span<const RootKey> RootKeys();
