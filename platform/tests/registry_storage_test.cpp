@@ -8,6 +8,7 @@
 #include "registry/key_path.h"
 #include "registry/key_store.h"
 #include "registry/registry_store.h"
+#include "registry/root_keys.h"
 #include "registry/sqlite_transaction.h"
 
 namespace fs = std::filesystem;
@@ -117,7 +118,7 @@ TEST_F(RegistryStorageTest, AnotherConnectionSeesEachCommitAtOnce)
     ASSERT_TRUE(other);
 
     WriteProductValue();
-    KeyId key = 2;  // HKEY_CURRENT_USER's row
+    KeyId key = FindRoot(HKEY_CURRENT_USER)->id;
     StoredValue seen;
     for (const std::u16string& name : SplitKeyPath(u"software\\tarvex\\lexovia"))
         ASSERT_EQ(other->FindChild(key, name, key), ERROR_SUCCESS);
