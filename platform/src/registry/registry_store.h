@@ -1,4 +1,4 @@
-// Attaching the registry API to the device's database.
+// The attached registry: the device database it works on, and how calls run on it.
 #pragma once
 
 #include <functional>
