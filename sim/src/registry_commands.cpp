@@ -89,7 +89,7 @@ CommandOutcome Dump(const CommandCall& call)
     Parsed<RegistryPath> key = ParseRegistryPath(call.args[0]);
     if (!key) return CommandOutcome::Failed(key.error());
     LONG status = FindRegistryKey(*key);
-    if (status != ERROR_SUCCESS) return CommandOutcome::Failed("cannot dump " + KeyMissing(*key) + ": " + ErrorText(status));
+    if (status != ERROR_SUCCESS) return CommandOutcome::Failed("cannot dump " + key->shown + ": " + ErrorText(status));
     call.context.transcript.Output(device::DumpRegistry(key->root, key->subkey));
     return CommandOutcome::Done();
 }

@@ -7,12 +7,14 @@
 
 namespace {
 
+// One fault reads on the error line; several are listed beneath it.
 std::optional<std::string> DeviceFaults()
 {
     std::vector<std::string> faults = device::TakeFaults();
     if (faults.empty()) return std::nullopt;
-    std::string message = "device fault: " + faults.front();
-    for (size_t i = 1; i < faults.size(); ++i) message += "; " + faults[i];
+    if (faults.size() == 1) return "device fault: " + faults.front();
+    std::string message = std::to_string(faults.size()) + " device faults:";
+    for (const std::string& fault : faults) message += "\n  " + fault;
     return message;
 }
 
