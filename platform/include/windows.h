@@ -3,6 +3,7 @@
 
 #include "crtwide.h"
 #include "guiddef.h"
+#include "wingdi.h"
 #include "windef.h"
 #include "winbase.h"
 #include "winerror.h"

@@ -65,3 +65,5 @@
 #define LANG_RUSSIAN 0x19
 #define SUBLANG_NEUTRAL 0x00
 #define SUBLANG_DEFAULT 0x01
+
+typedef WORD ATOM;

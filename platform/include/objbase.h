@@ -1,0 +1,22 @@
+// COM activation.
+#pragma once
+
+#include "unknwn.h"
+#include "winbase.h"
+
+#define CLSCTX_INPROC_SERVER 0x1
+#define CLSCTX_INPROC_HANDLER 0x2
+#define CLSCTX_LOCAL_SERVER 0x4
+#define CLSCTX_INPROC (CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER)
+#define COINIT_MULTITHREADED 0x0
+#define COINIT_APARTMENTTHREADED 0x2
+
+typedef HRESULT(STDAPICALLTYPE* LPFNGETCLASSOBJECT)(REFCLSID, REFIID, LPVOID*);
+typedef HRESULT(STDAPICALLTYPE* LPFNCANUNLOADNOW)();
+
+WINBASEAPI HRESULT WINAPI CoInitializeEx(LPVOID pvReserved, DWORD dwCoInit);
+WINBASEAPI void WINAPI CoUninitialize(void);
+WINBASEAPI HRESULT WINAPI CoCreateInstance(REFCLSID rclsid, LPUNKNOWN pUnkOuter, DWORD dwClsContext, REFIID riid,
+                                           LPVOID* ppv);
+WINBASEAPI HRESULT WINAPI CLSIDFromString(LPCWSTR lpsz, LPCLSID pclsid);
+WINBASEAPI int WINAPI StringFromGUID2(REFGUID rguid, LPWSTR lpsz, int cchMax);
