@@ -4,6 +4,7 @@
 
 Parsed<Script, ScriptError> ReadScript(std::string_view text)
 {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // editors on Windows mark UTF-8 so
     Script script;
     int number = 0;
     while (!text.empty()) {

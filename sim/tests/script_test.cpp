@@ -42,6 +42,13 @@ TEST(ScriptTest, TheFirstBadLineIsTheErrorWithItsNumber)
     }
 }
 
+TEST(ScriptTest, AByteOrderMarkBeforeTheFirstCommandIsNotPartOfIt)
+{
+    Parsed<Script, ScriptError> script = ReadScript("\xEF\xBB\xBFwait 1\n");
+    ASSERT_TRUE(script);
+    EXPECT_EQ((*script)[0].command.words[0].text, "wait");
+}
+
 TEST(ScriptTest, AnEmptyScriptHasNoStatements)
 {
     Parsed<Script, ScriptError> script = ReadScript("\n# nothing to do\n\n");
