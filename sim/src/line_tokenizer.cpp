@@ -4,6 +4,8 @@
 #include <charconv>
 #include <optional>
 
+#include <device/text.h>
+
 namespace {
 
 const char kUnterminated[] = "unterminated string: the closing \" is missing";
@@ -11,25 +13,6 @@ const char kUnterminated[] = "unterminated string: the closing \" is missing";
 bool IsSpace(char c) { return c == ' ' || c == '\t'; }
 
 bool EndsWord(char c) { return IsSpace(c) || c == '#'; }
-
-void AppendUtf8(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
-}
 
 bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
 bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit < 0xE000; }
@@ -132,19 +115,19 @@ private:
     {
         std::optional<char32_t> unit = ReadCodeUnit();
         if (!unit) return false;
-        char32_t code = *unit;
-        if (code == 0) return Fail("\\u0000 is not allowed: text ends at a zero character");
-        if (IsHighSurrogate(code)) {
+        std::u16string units(1, static_cast<char16_t>(*unit));
+        if (*unit == 0) return Fail("\\u0000 is not allowed: text ends at a zero character");
+        if (IsHighSurrogate(*unit)) {
             if (text_.substr(pos_, 2) != "\\u") return Fail("unpaired surrogate in \\u escape");
             pos_ += 2;
             std::optional<char32_t> low = ReadCodeUnit();
             if (!low) return false;
             if (!IsLowSurrogate(*low)) return Fail("unpaired surrogate in \\u escape");
-            code = 0x10000 + ((code - 0xD800) << 10) + (*low - 0xDC00);
-        } else if (IsLowSurrogate(code)) {
+            units.push_back(static_cast<char16_t>(*low));
+        } else if (IsLowSurrogate(*unit)) {
             return Fail("unpaired surrogate in \\u escape");
         }
-        AppendUtf8(out, code);
+        out += device::Utf8(units);
         return true;
     }
 

@@ -25,11 +25,7 @@ TEST_F(FileCommandsTest, FilesAreWrittenWithTheirFoldersAndReadBack)
 
 TEST_F(FileCommandsTest, FailedExpectationsSayWhatWasExpectedAndWhatWasFound)
 {
-    struct Case {
-        const char* script;
-        const char* error;
-    };
-    const Case cases[] = {
+    ExpectFailures({
         {"file put \\Temp\\a.txt abd\nfile expect \\Temp\\a.txt \"abc\"\n",
          "test.txt:2: \\Temp\\a.txt: expected \"abc\", found \"abd\" (they differ from byte 2)\n"},
         {"file put \\Temp\\a.txt \"ab\\n\"\nfile expect \\Temp\\a.txt ab\n",
@@ -44,12 +40,7 @@ TEST_F(FileCommandsTest, FailedExpectationsSayWhatWasExpectedAndWhatWasFound)
          "test.txt:1: bad path \"\\\\Temp\\n" "ew.txt\": it holds a control character; inside quotes write \\\\ for \\\n"},
         {"file put \\Temp\\a.txt @missing.txt\n",
          "test.txt:1: cannot read host file " SIM_TEST_SCENARIOS "/missing.txt\n"},
-    };
-    for (const Case& c : cases) {
-        ScriptRun run = RunScript(c.script);
-        EXPECT_FALSE(run.passed) << c.script;
-        EXPECT_EQ(run.errors, c.error) << c.script;
-    }
+    });
 }
 
 TEST_F(FileCommandsTest, ExpectMissingPassesForMissingFilesAndFolders)

@@ -5,24 +5,6 @@
 
 using RegistryCommandsTest = FreshDevice;
 
-namespace {
-
-struct FailingCase {
-    const char* script;
-    const char* error;
-};
-
-void ExpectFailures(std::initializer_list<FailingCase> cases)
-{
-    for (const FailingCase& c : cases) {
-        ScriptRun run = RunScript(c.script);
-        EXPECT_FALSE(run.passed) << c.script;
-        EXPECT_EQ(run.errors, c.error) << c.script;
-    }
-}
-
-}  // namespace
-
 TEST_F(RegistryCommandsTest, ValuesOfEveryTypeAreWrittenAndReadBack)
 {
     ScriptRun run = RunScript(

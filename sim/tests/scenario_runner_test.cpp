@@ -83,11 +83,7 @@ TEST_F(ScenarioRunnerTest, MessageBoxesAreAnsweredShownAndCheckedInOrder)
 
 TEST_F(ScenarioRunnerTest, MessageBoxExpectationsReportWhatWasExpectedAndWhatWasFound)
 {
-    struct Case {
-        const char* script;
-        const char* error;
-    };
-    const Case cases[] = {
+    ExpectFailures({
         {"msgbox answer ok\nmsgbox show \"A\" \"B\" 0x0\nmsgbox expect \"A\" \"C\" 0x0\n",
          "test.txt:3: expected message box \"A\" \"C\" 0x0, found \"A\" \"B\" 0x0\n"},
         {"msgbox answer ok\nmsgbox show \"A\" \"B\" 0x30\nmsgbox expect \"A\" \"B\" 0x10\n",
@@ -96,12 +92,7 @@ TEST_F(ScenarioRunnerTest, MessageBoxExpectationsReportWhatWasExpectedAndWhatWas
          "test.txt:4: expected message box \"A\" \"B\" 0x0, found none (every box shown so far has been checked)\n"},
         {"msgbox expect \"A\" \"B\" 24\n", "test.txt:1: bad number \"24\": write 0x and up to 8 hex digits, e.g. 0x24\n"},
         {"msgbox answer maybe\n", "test.txt:1: unknown answer \"maybe\" (answers: ok, cancel, yes, no, abort, retry, ignore)\n"},
-    };
-    for (const Case& c : cases) {
-        ScriptRun run = RunScript(c.script);
-        EXPECT_FALSE(run.passed) << c.script;
-        EXPECT_EQ(run.errors, c.error);
-    }
+    });
 }
 
 TEST_F(ScenarioRunnerTest, AnswersNoBoxTookFailTheRunAtTheLineThatQueuedThem)
