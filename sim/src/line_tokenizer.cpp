@@ -115,8 +115,8 @@ private:
     {
         std::optional<char32_t> unit = ReadCodeUnit();
         if (!unit) return false;
-        std::u16string units(1, static_cast<char16_t>(*unit));
         if (*unit == 0) return Fail("\\u0000 is not allowed: text ends at a zero character");
+        std::u16string units(1, static_cast<char16_t>(*unit));
         if (IsHighSurrogate(*unit)) {
             if (text_.substr(pos_, 2) != "\\u") return Fail("unpaired surrogate in \\u escape");
             pos_ += 2;

@@ -40,7 +40,8 @@ bool ScenarioRunner::Run(std::string_view scriptName, std::string_view text,
     }
     int lastLine = script->empty() ? 1 : script->back().command.number;
     if (std::optional<ScriptError> error = context.messageBoxes.UnusedAnswers(lastLine)) return Fail(*error);
-    transcript_.Note("passed: " + std::to_string(script->size()) + " commands");
+    size_t count = script->size();
+    transcript_.Note("passed: " + std::to_string(count) + (count == 1 ? " command" : " commands"));
     return true;
 }
 
