@@ -5,9 +5,11 @@
 #include <system_error>
 
 #include <device/faults.h>
+#include <device/registry_calls.h>
 
 #include "device/factory_data.h"
 #include "files/file_system.h"
+#include "kernel/handle_table.h"
 #include "kernel/message_box.h"
 #include "kernel/virtual_clock.h"
 #include "registry/registry_store.h"
@@ -55,6 +57,7 @@ bool LoadFactoryState()
     if (!data.error.empty()) device::ReportFault("fresh device data: " + data.error);
     for (const std::string& failure : platform::device_setup::ApplyFactoryData(data))
         device::ReportFault("fresh device: could not write " + failure);
+    device::ClearRegistryCalls();  // the log shows what was asked of the device after it left the factory
     return true;
 }
 
@@ -113,6 +116,7 @@ bool CreateImage(const std::string& folder)
 void Close()
 {
     if (!current.open) return;
+    platform::kernel::Handles().CloseAll();
     platform::files::Unmount();
     platform::registry::Detach();
     if (current.temporary) {
