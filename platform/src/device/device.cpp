@@ -11,6 +11,7 @@
 #include "kernel/message_box.h"
 #include "kernel/virtual_clock.h"
 #include "registry/registry_store.h"
+#include "user/user_state.h"
 
 extern const char kFreshDeviceData[];
 
@@ -32,6 +33,7 @@ void ResetKernel()
 {
     platform::kernel::ResetClock();
     platform::kernel::ResetMessageBoxes();
+    platform::user::Reset();
     device::TakeFaults();
 }
 
@@ -113,6 +115,7 @@ bool CreateImage(const std::string& folder)
 void Close()
 {
     if (!current.open) return;
+    platform::user::Reset();
     platform::files::Unmount();
     platform::registry::Detach();
     if (current.temporary) {
