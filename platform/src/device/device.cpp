@@ -8,6 +8,7 @@
 
 #include "device/factory_data.h"
 #include "files/file_system.h"
+#include "kernel/handle_table.h"
 #include "kernel/message_box.h"
 #include "kernel/virtual_clock.h"
 #include "registry/registry_store.h"
@@ -116,6 +117,7 @@ void Close()
 {
     if (!current.open) return;
     platform::user::Reset();
+    platform::kernel::Handles().CloseAll();
     platform::files::Unmount();
     platform::registry::Detach();
     if (current.temporary) {
