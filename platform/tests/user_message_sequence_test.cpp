@@ -11,7 +11,8 @@ TEST_F(UserMessageSequenceTest, AMismatchPrintsBothSequencesAndMarksTheFirstDiff
     info.lpfnWndProc = DefWindowProcW;
     info.lpszClassName = TEXT("Plain");
     RegisterClassW(&info);
-    HWND window = CreateWindowExW(0, TEXT("Plain"), nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND window =
+        CreateWindowExW(0, TEXT("Plain"), nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     SendMessageW(window, WM_USER + 1, 3, 4);
 
     const ExpectedMessage expected[] = {
@@ -28,9 +29,9 @@ TEST_F(UserMessageSequenceTest, AMismatchPrintsBothSequencesAndMarksTheFirstDiff
     EXPECT_NE(report.find(">   3 WM_CLOSE"), std::string::npos) << "the marked row names both sides:\n" << report;
     EXPECT_NE(report.find("| WM_MOVE w=0x0 l=0x0 to "), std::string::npos) << report;
     EXPECT_NE(report.find("  1 WM_NULL (optional)"), std::string::npos) << "a skipped optional row is shown:\n"
-                                                                         << report;
+                                                                        << report;
     EXPECT_NE(report.find("| 0x0401 w=0x3 l=0x4"), std::string::npos) << "unnamed messages print as numbers:\n"
-                                                                     << report;
+                                                                      << report;
     EXPECT_TRUE(device::MessageLog().empty()) << "a comparison consumes the log";
 
     SendMessageW(window, WM_USER + 1, 3, 4);

@@ -129,8 +129,8 @@ TEST_F(UserWindowTest, CreationHandsTheArgumentsToAWindowThatAlreadyExists)
         userDataDuringCreate = GetWindowLongPtrW(window, GWL_USERDATA);
         return 0;
     };
-    HWND keys = CreateWindowExW(WS_EX_TOPMOST, TEXT("testwindow"), TEXT("Keys"), WS_CHILD | WS_VISIBLE, 0, 188, 240,
-                                80, parent, reinterpret_cast<HMENU>(7), nullptr, &module);
+    HWND keys = CreateWindowExW(WS_EX_TOPMOST, TEXT("testwindow"), TEXT("Keys"), WS_CHILD | WS_VISIBLE, 0, 188, 240, 80,
+                                parent, reinterpret_cast<HMENU>(7), nullptr, &module);
     ASSERT_NE(keys, nullptr);
     EXPECT_EQ(seen.lpCreateParams, &module);
     EXPECT_EQ(seen.hwndParent, parent);
@@ -165,7 +165,8 @@ TEST_F(UserWindowTest, CreationFailsWithThePlatformsErrors)
         {"a child without a parent", kTestClass, WS_CHILD, nullptr, ERROR_TLW_WITH_WSCHILD},
         {"a child of a destroyed window", kTestClass, WS_CHILD, gone, ERROR_INVALID_WINDOW_HANDLE},
         {"a popup owned by a destroyed window", kTestClass, WS_POPUP, gone, ERROR_INVALID_WINDOW_HANDLE},
-        {"a child of a made-up handle", kTestClass, WS_CHILD, reinterpret_cast<HWND>(0x1234), ERROR_INVALID_WINDOW_HANDLE},
+        {"a child of a made-up handle", kTestClass, WS_CHILD, reinterpret_cast<HWND>(0x1234),
+         ERROR_INVALID_WINDOW_HANDLE},
     };
     for (const Case& c : cases) {
         SetLastError(0);
@@ -191,9 +192,12 @@ TEST_F(UserWindowTest, CreateReturningMinusOneDestroysTheWindowAndWhatItMade)
     };
     EXPECT_EQ(Create(WS_POPUP | WS_VISIBLE, nullptr, {0, 0, 10, 10}, nullptr, &refuse), nullptr);
     const ExpectedMessage refusal[] = {
-        {WM_CREATE, kMessageOnly, 0, 0, made},   {WM_CREATE, kMessageOnly, 0, 0, child},
-        {WM_SIZE, kMessageOnly, 0, 0, child},    {WM_MOVE, kMessageOnly, 0, 0, child},
-        {WM_DESTROY, kMessageOnly, 0, 0, made},  {WM_DESTROY, kMessageOnly, 0, 0, child},
+        {WM_CREATE, kMessageOnly, 0, 0, made},
+        {WM_CREATE, kMessageOnly, 0, 0, child},
+        {WM_SIZE, kMessageOnly, 0, 0, child},
+        {WM_MOVE, kMessageOnly, 0, 0, child},
+        {WM_DESTROY, kMessageOnly, 0, 0, made},
+        {WM_DESTROY, kMessageOnly, 0, 0, child},
     };
     EXPECT_TRUE(MessageLogMatches("a window that refuses to be created", refusal));
     EXPECT_FALSE(IsWindow(made));
@@ -210,7 +214,8 @@ TEST_F(UserWindowTest, DestroyReachesTheSubtreeDepthFirstAndThenEveryHandleDies)
     const HWND tree[] = {root, first, grandchild, second};
     reaction = [&](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (message == WM_DESTROY) {
-            for (HWND window : tree) EXPECT_TRUE(IsWindow(window)) << "handles stay good until every WM_DESTROY is sent";
+            for (HWND window : tree)
+                EXPECT_TRUE(IsWindow(window)) << "handles stay good until every WM_DESTROY is sent";
         }
         return std::nullopt;
     };
@@ -265,9 +270,13 @@ TEST_F(UserWindowTest, AWindowDestroyedInsideItsProcedureStopsTheCallThatWasTalk
     };
     const Case cases[] = {
         {"CreateWindowExW, in WM_CREATE", WM_CREATE,
-         [](HWND parent, HWND) { EXPECT_EQ(Create(WS_CHILD | WS_VISIBLE, parent, {0, 0, 5, 5}), nullptr); }},
+         [](HWND parent, HWND) {
+             EXPECT_EQ(Create(WS_CHILD | WS_VISIBLE, parent, {0, 0, 5, 5}), nullptr);
+         }},
         {"CreateWindowExW, in WM_SIZE", WM_SIZE,
-         [](HWND parent, HWND) { EXPECT_EQ(Create(WS_CHILD | WS_VISIBLE, parent, {0, 0, 5, 5}), nullptr); }},
+         [](HWND parent, HWND) {
+             EXPECT_EQ(Create(WS_CHILD | WS_VISIBLE, parent, {0, 0, 5, 5}), nullptr);
+         }},
         {"ShowWindow, in WM_SHOWWINDOW", WM_SHOWWINDOW, [](HWND, HWND window) { ShowWindow(window, SW_SHOW); }},
         {"MoveWindow, in WM_WINDOWPOSCHANGING", WM_WINDOWPOSCHANGING,
          [](HWND, HWND window) { EXPECT_FALSE(MoveWindow(window, 3, 3, 9, 9, TRUE)); }},
@@ -304,12 +313,10 @@ TEST_F(UserWindowTest, RectanglesAreInScreenCoordinatesAndClientAreasStartAtZero
     HWND child = Create(WS_CHILD | WS_CAPTION | WS_BORDER, top, {5, 7, 105, 57});
     HWND grandchild = Create(WS_CHILD, child, {-3, 2, 17, 12});
     HWND flat = Create(WS_CHILD, top, {4, 4, 0, 0});
-    HWND application =
-        CreateWindowExW(0, kTestClass, nullptr, WS_OVERLAPPED, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, nullptr,
-                        nullptr, nullptr);
-    HWND defaultedChild =
-        CreateWindowExW(0, kTestClass, nullptr, WS_CHILD, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, top, nullptr, nullptr,
-                        nullptr);
+    HWND application = CreateWindowExW(0, kTestClass, nullptr, WS_OVERLAPPED, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0,
+                                       nullptr, nullptr, nullptr, nullptr);
+    HWND defaultedChild = CreateWindowExW(0, kTestClass, nullptr, WS_CHILD, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, top,
+                                          nullptr, nullptr, nullptr);
     struct Case {
         const char* what;
         HWND window;
@@ -381,7 +388,7 @@ TEST_F(UserWindowTest, AnOwnedPopupStandsOnTheScreenAndGoesBeforeItsOwner)
     EXPECT_FALSE(IsWindow(dialog));
 }
 
-TEST_F(UserWindowTest, WindowLongsAnswerTheOldValueAndRefuseUnknownIndexes)
+TEST_F(UserWindowTest, WindowLongsAnswerTheOldValueRefuseUnknownIndexesAndSubclass)
 {
     HWND window = Create(WS_POPUP, nullptr, {0, 0, 10, 10});
     struct Case {
@@ -389,8 +396,10 @@ TEST_F(UserWindowTest, WindowLongsAnswerTheOldValueAndRefuseUnknownIndexes)
         LONG_PTR value;
     };
     const Case cases[] = {
-        {GWL_STYLE, WS_POPUP | WS_VISIBLE}, {GWL_EXSTYLE, WS_EX_TOPMOST},
-        {GWL_USERDATA, reinterpret_cast<LONG_PTR>(&cases)}, {GWL_ID, 1011},
+        {GWL_STYLE, WS_POPUP | WS_VISIBLE},
+        {GWL_EXSTYLE, WS_EX_TOPMOST},
+        {GWL_USERDATA, reinterpret_cast<LONG_PTR>(&cases)},
+        {GWL_ID, 1011},
         {0, reinterpret_cast<LONG_PTR>(&window)},  // the class's extra bytes
     };
     for (const Case& c : cases) {
@@ -412,14 +421,10 @@ TEST_F(UserWindowTest, WindowLongsAnswerTheOldValueAndRefuseUnknownIndexes)
             << "index " << r.index;
         EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX) << "index " << r.index;
     }
-}
 
-TEST_F(UserWindowTest, ASubclassGetsTheMessagesAndKeepsTheOldProcedure)
-{
-    HWND window = Create(WS_POPUP, nullptr, {0, 0, 10, 10});
     LONG_PTR old = SetWindowLongPtrW(window, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerFortyTwo));
-    EXPECT_EQ(old, reinterpret_cast<LONG_PTR>(TestWindowProc));
-    EXPECT_EQ(SendMessageW(window, WM_USER, 0, 0), 42);
+    EXPECT_EQ(old, reinterpret_cast<LONG_PTR>(TestWindowProc)) << "subclassing answers the old procedure";
+    EXPECT_EQ(SendMessageW(window, WM_USER, 0, 0), 42) << "and the new one gets the messages";
 }
 
 TEST_F(UserWindowTest, DefWindowProcKeepsTheTextAndClosesTheWindow)

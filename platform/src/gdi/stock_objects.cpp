@@ -6,10 +6,7 @@ namespace {
 // numbered apart from pointers and from other handles, so that a mix-up shows.
 const ULONG_PTR kStockHandleBase = 0x5700;
 
-bool IsStockObject(int index)
-{
-    return (index >= WHITE_BRUSH && index <= NULL_PEN) || index == SYSTEM_FONT;
-}
+bool IsStockObject(int index) { return (index >= WHITE_BRUSH && index <= NULL_PEN) || index == SYSTEM_FONT; }
 
 }  // namespace
 

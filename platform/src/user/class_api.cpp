@@ -1,7 +1,7 @@
-#include "user/api_guard.h"
+#include "kernel/api_guard.h"
 #include "user/user_state.h"
 
-using platform::user::Guarded;
+using platform::kernel::Guarded;
 
 ATOM WINAPI RegisterClassW(const WNDCLASSW* lpWndClass)
 {

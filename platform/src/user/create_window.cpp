@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "user/api_guard.h"
+#include "kernel/api_guard.h"
 #include "user/dispatch.h"
 #include "user/position_messages.h"
 #include "user/user_state.h"
@@ -10,6 +10,7 @@
 namespace {
 
 using namespace platform::user;
+using platform::kernel::Guarded;
 
 bool IsOverlapped(DWORD style) { return !(style & (WS_CHILD | WS_POPUP)); }
 
@@ -102,7 +103,17 @@ HWND Create(CREATESTRUCTW& create)
 HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName, DWORD dwStyle, int X, int Y,
                             int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam)
 {
-    CREATESTRUCTW create{lpParam, hInstance, hMenu, hWndParent, nHeight, nWidth, Y, X, static_cast<LONG>(dwStyle),
-                         lpWindowName, lpClassName, dwExStyle};
+    CREATESTRUCTW create{.lpCreateParams = lpParam,
+                         .hInstance = hInstance,
+                         .hMenu = hMenu,
+                         .hwndParent = hWndParent,
+                         .cy = nHeight,
+                         .cx = nWidth,
+                         .y = Y,
+                         .x = X,
+                         .style = static_cast<LONG>(dwStyle),
+                         .lpszName = lpWindowName,
+                         .lpszClass = lpClassName,
+                         .dwExStyle = dwExStyle};
     return Guarded<HWND>(nullptr, [&] { return Create(create); });
 }

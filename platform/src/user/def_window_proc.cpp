@@ -1,12 +1,13 @@
 #include <algorithm>
 
-#include "user/api_guard.h"
+#include "kernel/api_guard.h"
 #include "user/position_messages.h"
 #include "user/user_state.h"
 
 namespace {
 
 using namespace platform::user;
+using platform::kernel::Guarded;
 
 LRESULT SetText(Window& window, LPARAM lParam)
 {

@@ -1,10 +1,11 @@
-#include "user/api_guard.h"
+#include "kernel/api_guard.h"
 #include "user/dispatch.h"
 #include "user/user_state.h"
 
 namespace {
 
 using namespace platform::user;
+using platform::kernel::Guarded;
 
 // Lists are read afresh after every message: a procedure may create or destroy
 // windows while it handles WM_DESTROY.

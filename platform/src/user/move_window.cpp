@@ -1,12 +1,13 @@
 #include <algorithm>
 
-#include "user/api_guard.h"
+#include "kernel/api_guard.h"
 #include "user/dispatch.h"
 #include "user/user_state.h"
 
 namespace {
 
 using namespace platform::user;
+using platform::kernel::Guarded;
 
 // What does not change is flagged, as the platform does before it asks the window.
 UINT UnchangedFlags(const RECT& rect, const WINDOWPOS& position)
@@ -41,8 +42,13 @@ BOOL Move(HWND handle, int x, int y, int width, int height, BOOL repaint)
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return FALSE;
     }
-    WINDOWPOS position{handle, nullptr, x, y, std::max(width, 0), std::max(height, 0),
-                       SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0u : SWP_NOREDRAW)};
+    WINDOWPOS position{.hwnd = handle,
+                       .hwndInsertAfter = nullptr,
+                       .x = x,
+                       .y = y,
+                       .cx = std::max(width, 0),
+                       .cy = std::max(height, 0),
+                       .flags = SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0u : SWP_NOREDRAW)};
     position.flags |= UnchangedFlags(window->rect, position);
     if (!Notify(handle, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&position))) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);

@@ -1,8 +1,9 @@
-#include "user/api_guard.h"
+#include "kernel/api_guard.h"
 #include "user/dispatch.h"
 #include "user/user_state.h"
 
 using namespace platform::user;
+using platform::kernel::Guarded;
 
 LRESULT WINAPI SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
 {

@@ -1,10 +1,11 @@
-#include "user/api_guard.h"
+#include "kernel/api_guard.h"
 #include "user/dispatch.h"
 #include "user/user_state.h"
 
 namespace {
 
 using namespace platform::user;
+using platform::kernel::Guarded;
 
 enum class Showing { Hide, Show, Unknown };
 

@@ -12,20 +12,20 @@ namespace platform::user {
 
 struct Window {
     HWND handle;
-    ATOM classAtom;             // the class stays registered while the window lives
-    std::u16string className;   // as registered, for the message log
-    WNDPROC procedure;          // the class's, or the one a subclass set
-    HWND parent = nullptr;      // WS_CHILD windows only
-    HWND owner = nullptr;       // top-level windows only; always a top-level window
+    ATOM classAtom;                // the class stays registered while the window lives
+    std::u16string className;      // as registered, for the message log
+    WNDPROC procedure;             // the class's, or the one a subclass set
+    HWND parent = nullptr;         // WS_CHILD windows only
+    HWND owner = nullptr;          // top-level windows only; always a top-level window
     std::vector<HWND> children{};  // in creation order: the last created is on top
     DWORD style;
     DWORD exStyle;
     LONG_PTR userData = 0;
-    LONG_PTR id;                // GWL_ID: the hMenu argument of a child
-    RECT rect;                  // in the parent's client coordinates (screen for top-level)
+    LONG_PTR id;  // GWL_ID: the hMenu argument of a child
+    RECT rect;    // in the parent's client coordinates (screen for top-level)
     std::u16string text;
     std::vector<BYTE> extraBytes;  // the class's cbWndExtra, zeroed
-    bool destroying = false;    // WM_DESTROY is on its way; the handle is still good until it is done
+    bool destroying = false;       // WM_DESTROY is on its way; the handle is still good until it is done
 };
 
 }  // namespace platform::user

@@ -100,7 +100,10 @@ LONG WINAPI SetWindowLongW(HWND hWnd, int nIndex, LONG dwNewLong)
     return static_cast<LONG>(Access(hWnd, nIndex, sizeof(LONG), dwNewLong));
 }
 
-LONG_PTR WINAPI GetWindowLongPtrW(HWND hWnd, int nIndex) { return Access(hWnd, nIndex, sizeof(LONG_PTR), std::nullopt); }
+LONG_PTR WINAPI GetWindowLongPtrW(HWND hWnd, int nIndex)
+{
+    return Access(hWnd, nIndex, sizeof(LONG_PTR), std::nullopt);
+}
 
 LONG_PTR WINAPI SetWindowLongPtrW(HWND hWnd, int nIndex, LONG_PTR dwNewLong)
 {

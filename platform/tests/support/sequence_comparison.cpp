@@ -15,8 +15,7 @@ std::string SideBySide(const std::string& name, const std::vector<AlignedRow>& r
         out << (i == firstDifference ? "> " : "  ");
         std::string number = std::to_string(i);
         out << std::string(3 - std::min<size_t>(3, number.size()), ' ') << number << ' ';
-        out << rows[i].expected << std::string(width - rows[i].expected.size(), ' ') << " | " << rows[i].actual
-            << '\n';
+        out << rows[i].expected << std::string(width - rows[i].expected.size(), ' ') << " | " << rows[i].actual << '\n';
     }
     return out.str();
 }
