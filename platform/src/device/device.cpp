@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include <device/faults.h>
+#include <device/registry_calls.h>
 
 #include "device/factory_data.h"
 #include "files/file_system.h"
@@ -58,6 +59,7 @@ bool LoadFactoryState()
     if (!data.error.empty()) device::ReportFault("fresh device data: " + data.error);
     for (const std::string& failure : platform::device_setup::ApplyFactoryData(data))
         device::ReportFault("fresh device: could not write " + failure);
+    device::ClearRegistryCalls();  // the log shows what was asked of the device after it left the factory
     return true;
 }
 
