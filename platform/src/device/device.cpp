@@ -13,6 +13,7 @@
 #include "kernel/message_box.h"
 #include "kernel/virtual_clock.h"
 #include "registry/registry_store.h"
+#include "user/user_state.h"
 
 extern const char kFreshDeviceData[];
 
@@ -34,6 +35,7 @@ void ResetKernel()
 {
     platform::kernel::ResetClock();
     platform::kernel::ResetMessageBoxes();
+    platform::user::Reset();
     device::TakeFaults();
 }
 
@@ -116,6 +118,7 @@ bool CreateImage(const std::string& folder)
 void Close()
 {
     if (!current.open) return;
+    platform::user::Reset();
     platform::kernel::Handles().CloseAll();
     platform::files::Unmount();
     platform::registry::Detach();
