@@ -14,6 +14,7 @@
 #include "kernel/virtual_clock.h"
 #include "registry/registry_store.h"
 #include "shell/input_services.h"
+#include "user/user_state.h"
 
 extern const char kFreshDeviceData[];
 
@@ -35,6 +36,7 @@ void ResetKernel()
 {
     platform::kernel::ResetClock();
     platform::kernel::ResetMessageBoxes();
+    platform::user::Reset();
     device::TakeFaults();
 }
 
@@ -118,6 +120,7 @@ void Close()
 {
     if (!current.open) return;
     platform::shell::CloseInputServices();
+    platform::user::Reset();
     platform::kernel::Handles().CloseAll();
     platform::files::Unmount();
     platform::registry::Detach();
