@@ -6,10 +6,13 @@
 
 #include <device/faults.h>
 
+#include "comctl/image_list_table.h"
 #include "device/factory_data.h"
 #include "files/file_system.h"
+#include "gdi/gdi_object_table.h"
 #include "kernel/message_box.h"
 #include "kernel/virtual_clock.h"
+#include "library/module_lifecycle.h"
 #include "registry/registry_store.h"
 
 extern const char kFreshDeviceData[];
@@ -113,6 +116,10 @@ bool CreateImage(const std::string& folder)
 void Close()
 {
     if (!current.open) return;
+    // Libraries unload first: their DllMain and destructors still see the device.
+    platform::library::UnloadAllModules();
+    platform::comctl::RemoveAllImageLists();
+    platform::gdi::RemoveAllObjects();
     platform::files::Unmount();
     platform::registry::Detach();
     if (current.temporary) {
