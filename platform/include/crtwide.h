@@ -23,10 +23,13 @@ const WCHAR* wcsrchr(const WCHAR* s, WCHAR c);
 WCHAR* wcsrchr(WCHAR* s, WCHAR c);
 const WCHAR* wcsstr(const WCHAR* s, const WCHAR* find);
 WCHAR* wcsstr(WCHAR* s, const WCHAR* find);
+// Compare after lower-casing both sides; a null argument gives INT_MAX.
 int _wcsicmp(const WCHAR* a, const WCHAR* b);
 int _wcsnicmp(const WCHAR* a, const WCHAR* b, size_t count);
+// Whatever the host's locale: Latin (to Latin Extended-A), Greek and Cyrillic.
 WCHAR towlower(WCHAR c);
 WCHAR towupper(WCHAR c);
+// Values beyond the platform's 32-bit long clamp to its limits (errno ERANGE).
 long _wtol(const WCHAR* s);
 int _wtoi(const WCHAR* s);
 
@@ -46,6 +49,8 @@ int swprintf(WCHAR (&buffer)[N], const WCHAR* format, ...)
     return written;
 }
 
+// Reads %X and %x (unsigned int*), %d (int*) and %c (WCHAR*), with widths;
+// returns the items stored, or EOF when the input ends before the first.
 int swscanf(const WCHAR* input, const WCHAR* format, ...);
 
 FILE* _wfopen(const WCHAR* path, const WCHAR* mode);

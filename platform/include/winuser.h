@@ -90,6 +90,15 @@ typedef struct tagCREATESTRUCTW {
 } CREATESTRUCTW, *LPCREATESTRUCTW;
 typedef CREATESTRUCTW CREATESTRUCT;
 
+typedef struct tagPAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+} PAINTSTRUCT, *PPAINTSTRUCT, *LPPAINTSTRUCT;
+
 #define MAKEINTATOM(i) ((LPWSTR)((ULONG_PTR)((WORD)(i))))
 
 #define CS_VREDRAW 0x0001
