@@ -1,3 +1,7 @@
+#include <dlfcn.h>
+
+#include <algorithm>
+
 #include <device/device.h>
 
 #include "library_test_fixture.h"
@@ -159,4 +163,20 @@ TEST_F(LibraryTest, ClosingTheDeviceUnloadsEveryLibraryThroughDllMain)
     WatchDetach(library, &detaches);
     device::Close();
     EXPECT_EQ(detaches, 1);
+}
+
+TEST_F(LibraryTest, ALibraryTheHostKeepsLoadedAfterItsLastFreeIsAFault)
+{
+    HMODULE library = LoadLibraryW(kTestLibraryPath);
+    ASSERT_TRUE(library);
+    void* heldByHost = dlopen((device::FileRoot() + "/Windows/testlib.dll").c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    ASSERT_TRUE(heldByHost);
+    FreeLibrary(library);
+    dlclose(heldByHost);
+    std::vector<std::string> faults = device::TakeFaults();
+    EXPECT_EQ(std::count_if(faults.begin(), faults.end(),
+                            [](const std::string& fault) {
+                                return fault.find("\\Windows\\testlib.dll stayed loaded") != std::string::npos;
+                            }),
+              1);
 }

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <device/faults.h>
+#include <device/text.h>
 #include <winerror.h>
 
 #include "library/embedded_resources.h"
@@ -72,8 +74,17 @@ OpenedModule OpenDataFile(const std::string& hostPath)
 
 void CloseModule(LoadedModule& module)
 {
-    if (module.code) dlclose(module.code);
+    if (!module.code) return;
+    dlclose(module.code);
     module.code = nullptr;
+    // The device unloads a freed library; a host library that stays (one with
+    // unique symbols, or held from elsewhere) would keep its statics for the
+    // next load.
+    if (void* stillLoaded = dlopen(module.hostPath.c_str(), RTLD_LAZY | RTLD_NOLOAD)) {
+        dlclose(stillLoaded);
+        device::ReportFault("library " + device::Utf8(module.devicePath) +
+                            " stayed loaded on the host after its last FreeLibrary");
+    }
 }
 
 }  // namespace platform::library
