@@ -59,14 +59,6 @@ TEST(ResourceLookupTest, PrefersNeutralThenUsEnglishThenTheFirstInTheFile)
     }
 }
 
-TEST(ResourceLookupTest, SaysWhetherTheTypeOrOnlyTheNameIsMissing)
-{
-    std::vector<ResourceRecord> records{{{WORD{2}}, {WORD{503}}, 0x0419, {}}, {{u"CUSTOM"}, {u"ONE"}, 0x0419, {}}};
-    EXPECT_EQ(FindRecord(records, {WORD{5}}, {WORD{503}}).error, static_cast<DWORD>(ERROR_RESOURCE_TYPE_NOT_FOUND));
-    EXPECT_EQ(FindRecord(records, {WORD{2}}, {WORD{504}}).error, static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
-    EXPECT_EQ(FindRecord(records, {u"custom"}, {u"one"}).record, &records[1]);
-}
-
 TEST(StringTableTest, FindsTheSlotOfTheIdAndNothingInEmptyOrCutSlots)
 {
     // Block 2 (ids 16..31): "ab" in slot 0, "c" in slot 2, the rest empty.

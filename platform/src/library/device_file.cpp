@@ -36,8 +36,8 @@ bool SameName(const std::u16string& a, const std::u16string& b)
 std::optional<fs::path> Child(const fs::path& folder, const std::u16string& name)
 {
     std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
-        if (SameName(device::Utf16(entry.path().filename().string()), name)) return entry.path();
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        if (SameName(device::Utf16(it->path().filename().string()), name)) return it->path();
     return std::nullopt;
 }
 
