@@ -6,26 +6,12 @@
 
 namespace {
 
-class ImageListTest : public LibraryTest {
+class ImageListTest : public LoadedLibraryTest {
 protected:
-    void SetUp() override
-    {
-        LibraryTest::SetUp();
-        library = LoadLibraryW(u"testlib.dll");
-        ASSERT_TRUE(library) << device::LastLibraryFailure();
-    }
-    void TearDown() override
-    {
-        FreeLibrary(library);
-        LibraryTest::TearDown();
-    }
-
     HIMAGELIST LoadEightBit(int width, COLORREF mask) const
     {
         return ImageList_LoadImageW(library, MAKEINTRESOURCEW(IDB_EIGHT_BIT), width, 1, mask, IMAGE_BITMAP, 0);
     }
-
-    HMODULE library = nullptr;
 };
 
 const COLORREF kGrey = RGB(128, 128, 128);

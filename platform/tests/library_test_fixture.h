@@ -36,3 +36,22 @@ protected:
         watch(detaches);
     }
 };
+
+// The same, with the test library loaded for the test and freed after it.
+class LoadedLibraryTest : public LibraryTest {
+protected:
+    void SetUp() override
+    {
+        LibraryTest::SetUp();
+        library = LoadLibraryW(u"testlib.dll");
+        ASSERT_TRUE(library) << device::LastLibraryFailure();
+    }
+
+    void TearDown() override
+    {
+        if (library) FreeLibrary(library);
+        LibraryTest::TearDown();
+    }
+
+    HMODULE library = nullptr;
+};

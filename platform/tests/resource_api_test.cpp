@@ -5,20 +5,8 @@
 
 namespace {
 
-class ResourceTest : public LibraryTest {
+class ResourceTest : public LoadedLibraryTest {
 protected:
-    void SetUp() override
-    {
-        LibraryTest::SetUp();
-        library = LoadLibraryW(u"testlib.dll");
-        ASSERT_TRUE(library) << device::LastLibraryFailure();
-    }
-    void TearDown() override
-    {
-        FreeLibrary(library);
-        LibraryTest::TearDown();
-    }
-
     std::string DataOf(LPCWSTR name, LPCWSTR type) const
     {
         HRSRC found = FindResourceW(library, name, type);
@@ -26,8 +14,6 @@ protected:
         const char* data = static_cast<const char*>(LockResource(LoadResource(library, found)));
         return std::string(data, SizeofResource(library, found));
     }
-
-    HMODULE library = nullptr;
 };
 
 }  // namespace
@@ -45,10 +31,7 @@ TEST_F(ResourceTest, FindsResourcesByOrdinalNameOrHashNumberInAnyCase)
 
 TEST_F(ResourceTest, MissingResourcesAndBadHandlesFailWithThePlatformsErrors)
 {
-    HMODULE freed = LoadLibraryW(u"testlib.dll");
-    FreeLibrary(freed);
-    HMODULE stale = LoadLibraryExW(u"testlib.dll", nullptr, 0);
-    FreeLibrary(stale);
+    HMODULE stale = library;
     FreeLibrary(library);
     library = LoadLibraryW(u"testlib.dll");
     struct Case {
