@@ -2,6 +2,7 @@
 
 #include "comctl/image_list_table.h"
 #include "gdi/gdi_object_table.h"
+#include "kernel/api_guard.h"
 
 namespace {
 
@@ -30,12 +31,15 @@ HIMAGELIST WINAPI ImageList_LoadImageW(HINSTANCE hi, LPCWSTR lpbmp, int cx, int 
     }
     HBITMAP loaded = LoadBitmapW(hi, lpbmp);
     if (!loaded) return nullptr;
-    const auto* strip = platform::gdi::FindObjectOf<platform::gdi::Bitmap>(loaded);
-    auto list = std::make_unique<platform::comctl::ImageList>(cx, strip->Height(), MaskColourFor(crMask, *strip),
-                                                              cGrow);
-    list->AddStrip(*strip);
+    HIMAGELIST list = platform::kernel::Guarded(HIMAGELIST{}, [&] {
+        const auto& strip = *platform::gdi::FindObjectOf<platform::gdi::Bitmap>(loaded);
+        auto cut = std::make_unique<platform::comctl::ImageList>(cx, strip.Height(), MaskColourFor(crMask, strip),
+                                                                 cGrow);
+        cut->AddStrip(strip);
+        return platform::comctl::AddImageList(std::move(cut));
+    });
     DeleteObject(loaded);
-    return platform::comctl::AddImageList(std::move(list));
+    return list;
 }
 
 BOOL WINAPI ImageList_Destroy(HIMAGELIST himl)

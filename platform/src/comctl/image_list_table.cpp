@@ -1,11 +1,11 @@
 #include "comctl/image_list_table.h"
 
-#include "kernel/handle_table.h"
+#include "kernel/serial_handle_table.h"
 
 namespace platform::comctl {
 
 namespace {
-kernel::HandleTable<HIMAGELIST, ImageList> lists(0x60000000, 4);
+kernel::SerialHandleTable<HIMAGELIST, ImageList> lists(0x60000000, 4);
 }
 
 HIMAGELIST AddImageList(std::unique_ptr<ImageList> list) { return lists.Add(std::move(list)); }

@@ -5,11 +5,13 @@
 #include <system_error>
 
 #include <device/faults.h>
+#include <device/registry_calls.h>
 
 #include "comctl/image_list_table.h"
 #include "device/factory_data.h"
 #include "files/file_system.h"
 #include "gdi/gdi_object_table.h"
+#include "kernel/handle_table.h"
 #include "kernel/message_box.h"
 #include "kernel/virtual_clock.h"
 #include "library/module_lifecycle.h"
@@ -58,6 +60,7 @@ bool LoadFactoryState()
     if (!data.error.empty()) device::ReportFault("fresh device data: " + data.error);
     for (const std::string& failure : platform::device_setup::ApplyFactoryData(data))
         device::ReportFault("fresh device: could not write " + failure);
+    device::ClearRegistryCalls();  // the log shows what was asked of the device after it left the factory
     return true;
 }
 
@@ -120,6 +123,7 @@ void Close()
     platform::library::UnloadAllModules();
     platform::comctl::RemoveAllImageLists();
     platform::gdi::RemoveAllObjects();
+    platform::kernel::Handles().CloseAll();
     platform::files::Unmount();
     platform::registry::Detach();
     if (current.temporary) {

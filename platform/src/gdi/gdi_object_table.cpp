@@ -1,11 +1,11 @@
 #include "gdi/gdi_object_table.h"
 
-#include "kernel/handle_table.h"
+#include "kernel/serial_handle_table.h"
 
 namespace platform::gdi {
 
 namespace {
-kernel::HandleTable<HGDIOBJ, GdiObject> objects(0x40000000, 4);
+kernel::SerialHandleTable<HGDIOBJ, GdiObject> objects(0x40000000, 4);
 }
 
 HGDIOBJ AddObject(std::unique_ptr<GdiObject> object) { return objects.Add(std::move(object)); }

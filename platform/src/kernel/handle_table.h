@@ -1,6 +1,7 @@
-// Objects behind handles that are numbers handed out once each: a removed
-// object's handle finds nothing, and tables start far apart so that a handle
-// of one kind finds nothing in another.
+// The device's table of kernel objects. Every HANDLE the platform hands out
+// comes from here: a number never used twice in the process, never a host
+// pointer, so a stale, closed or wrong-kind handle is caught and cannot reach
+// another object.
 #pragma once
 
 #include <cstdint>
@@ -8,54 +9,73 @@
 #include <memory>
 #include <vector>
 
+#include <winbase.h>
+
+#include "kernel/kernel_object.h"
+
 namespace platform::kernel {
 
-template <typename Handle, typename Object>
 class HandleTable {
 public:
-    HandleTable(uintptr_t firstHandle, uintptr_t step) : last_(firstHandle), step_(step) {}
+    HANDLE Add(std::unique_ptr<KernelObject> object);
 
-    Handle Add(std::unique_ptr<Object> object)
+    // The object HANDLE names when it is a T; otherwise ERROR_INVALID_HANDLE.
+    template <class T>
+    T* Find(HANDLE handle) const
     {
-        last_ += step_;
-        objects_[last_] = std::move(object);
-        return reinterpret_cast<Handle>(last_);
+        T* object = dynamic_cast<T*>(FindAny(handle));
+        if (!object) SetLastError(ERROR_INVALID_HANDLE);
+        return object;
     }
 
-    Object* Find(Handle handle) const
+    // Closes the object HANDLE names when it is a T; otherwise ERROR_INVALID_HANDLE.
+    template <class T>
+    bool Close(HANDLE handle)
     {
-        auto found = objects_.find(reinterpret_cast<uintptr_t>(handle));
-        return found == objects_.end() ? nullptr : found->second.get();
+        if (!Find<T>(handle)) return false;
+        Release(handle);
+        return true;
     }
 
-    std::unique_ptr<Object> Take(Handle handle)
+    // CloseHandle: any object that accepts it.
+    bool Close(HANDLE handle);
+
+    // Every open T, in the order they were opened.
+    template <class T>
+    std::vector<T*> All() const
     {
-        auto found = objects_.find(reinterpret_cast<uintptr_t>(handle));
-        if (found == objects_.end()) return nullptr;
-        std::unique_ptr<Object> taken = std::move(found->second);
-        objects_.erase(found);
-        return taken;
+        std::vector<T*> found;
+        for (const auto& [value, object] : objects_)
+            if (T* typed = dynamic_cast<T*>(object.get())) found.push_back(typed);
+        return found;
     }
 
-    // The table is empty before the objects go, so that their destructors
-    // may use it.
-    void Clear()
+    template <class T>
+    void CloseAllOf()
     {
-        std::map<uintptr_t, std::unique_ptr<Object>> doomed;
-        doomed.swap(objects_);
+        std::vector<std::unique_ptr<KernelObject>> closing;
+        for (auto it = objects_.begin(); it != objects_.end();) {
+            if (dynamic_cast<T*>(it->second.get())) {
+                closing.push_back(std::move(it->second));
+                it = objects_.erase(it);
+            } else {
+                ++it;
+            }
+        }
     }
 
-    std::vector<Handle> HandlesNewestFirst() const
-    {
-        std::vector<Handle> handles;
-        for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) handles.push_back(reinterpret_cast<Handle>(it->first));
-        return handles;
-    }
+    void CloseAll();
 
 private:
-    std::map<uintptr_t, std::unique_ptr<Object>> objects_;
-    uintptr_t last_;
-    uintptr_t step_;
+    KernelObject* FindAny(HANDLE handle) const;
+    // Takes the object out of the table before destroying it, so a closing
+    // object that touches the table finds it consistent.
+    void Release(HANDLE handle);
+
+    std::map<uintptr_t, std::unique_ptr<KernelObject>> objects_;
+    uintptr_t next_ = 0x1000;
 };
+
+HandleTable& Handles();
 
 }  // namespace platform::kernel

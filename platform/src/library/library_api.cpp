@@ -1,7 +1,10 @@
 #include <winbase.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
+#include "kernel/api_guard.h"
 #include "library/module_lifecycle.h"
 #include "library/module_table.h"
 #include "library/own_symbol.h"
@@ -9,23 +12,38 @@
 
 namespace {
 
-FARPROC ExportOf(HMODULE hModule, const std::string& name)
+// Exports are found by name only: the host's libraries have no ordinals.
+bool IsName(const void* name) { return name && (reinterpret_cast<ULONG_PTR>(name) >> 16) != 0; }
+
+std::optional<std::string> AsciiName(LPCWSTR name)
+{
+    if (!IsName(name)) return std::nullopt;
+    std::string ascii;
+    for (const WCHAR* c = name; *c; ++c) {
+        if (*c > 0x7F) return std::nullopt;
+        ascii.push_back(static_cast<char>(*c));
+    }
+    return ascii;
+}
+
+FARPROC ExportOf(HMODULE hModule, const std::optional<std::string>& name)
 {
     const platform::library::LoadedModule* module = platform::library::FindModule(hModule);
     if (!module) {
         SetLastError(ERROR_INVALID_HANDLE);
         return nullptr;
     }
-    void* symbol = module->code ? platform::library::OwnSymbol(module->code, name.c_str()) : nullptr;
+    void* symbol = module->code && name ? platform::library::OwnSymbol(module->code, name->c_str()) : nullptr;
     if (!symbol) SetLastError(ERROR_PROC_NOT_FOUND);
     return reinterpret_cast<FARPROC>(symbol);
 }
 
-bool IsOrdinal(const void* name) { return (reinterpret_cast<ULONG_PTR>(name) >> 16) == 0; }
-
 }  // namespace
 
-HMODULE WINAPI LoadLibraryW(LPCWSTR lpLibFileName) { return platform::library::LoadModule(lpLibFileName, false); }
+HMODULE WINAPI LoadLibraryW(LPCWSTR lpLibFileName)
+{
+    return platform::kernel::Guarded(HMODULE{}, [&] { return platform::library::LoadModule(lpLibFileName, false); });
+}
 
 // Only the data-file flag changes anything here; the others load the
 // library as LoadLibraryW does.
@@ -35,36 +53,25 @@ HMODULE WINAPI LoadLibraryExW(LPCWSTR lpLibFileName, HANDLE hFile, DWORD dwFlags
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    return platform::library::LoadModule(lpLibFileName, dwFlags & LOAD_LIBRARY_AS_DATAFILE);
+    bool asDataFile = dwFlags & LOAD_LIBRARY_AS_DATAFILE;
+    return platform::kernel::Guarded(HMODULE{}, [&] { return platform::library::LoadModule(lpLibFileName, asDataFile); });
 }
 
-BOOL WINAPI FreeLibrary(HMODULE hLibModule) { return platform::library::ReleaseModule(hLibModule); }
+BOOL WINAPI FreeLibrary(HMODULE hLibModule)
+{
+    return platform::kernel::Guarded(FALSE, [&] { return BOOL(platform::library::ReleaseModule(hLibModule)); });
+}
 
-// Exports are found by name only: the host's libraries have no ordinals.
 FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName)
 {
-    if (!lpProcName || IsOrdinal(lpProcName)) {
-        SetLastError(ERROR_PROC_NOT_FOUND);
-        return nullptr;
-    }
-    return ExportOf(hModule, lpProcName);
+    return platform::kernel::Guarded(FARPROC{}, [&] {
+        return ExportOf(hModule, IsName(lpProcName) ? std::optional<std::string>(lpProcName) : std::nullopt);
+    });
 }
 
 FARPROC WINAPI GetProcAddressW(HMODULE hModule, LPCWSTR lpProcName)
 {
-    if (!lpProcName || IsOrdinal(lpProcName)) {
-        SetLastError(ERROR_PROC_NOT_FOUND);
-        return nullptr;
-    }
-    std::string name;
-    for (const WCHAR* c = lpProcName; *c; ++c) {
-        if (*c > 0x7F) {
-            SetLastError(ERROR_PROC_NOT_FOUND);
-            return nullptr;
-        }
-        name.push_back(static_cast<char>(*c));
-    }
-    return ExportOf(hModule, name);
+    return platform::kernel::Guarded(FARPROC{}, [&] { return ExportOf(hModule, AsciiName(lpProcName)); });
 }
 
 // A path longer than the buffer is cut to fit, terminated, and reported by
@@ -76,7 +83,8 @@ DWORD WINAPI GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize)
         SetLastError(ERROR_MOD_NOT_FOUND);
         return 0;
     }
-    std::u16string path = module ? module->devicePath : platform::library::kProgramPath;
+    std::u16string_view path = module ? std::u16string_view(module->devicePath)
+                                   : std::u16string_view(platform::library::kProgramPath);
     if (!lpFilename || nSize == 0) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return 0;

@@ -1,12 +1,12 @@
 #include "library/module_table.h"
 
-#include "kernel/handle_table.h"
+#include "kernel/serial_handle_table.h"
 
 namespace platform::library {
 
 namespace {
 // Module handles look like the addresses modules load at.
-kernel::HandleTable<HMODULE, LoadedModule> modules(0x01000000, 0x10000);
+kernel::SerialHandleTable<HMODULE, LoadedModule> modules(0x01000000, 0x10000);
 }
 
 HMODULE AddModule(std::unique_ptr<LoadedModule> module) { return modules.Add(std::move(module)); }

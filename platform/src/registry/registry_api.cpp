@@ -1,22 +1,217 @@
-// Placeholder until the registry lands.
+// The registry functions of the platform. Every call is recorded in the
+// device's call log.
+#include <functional>
+#include <string_view>
+
 #include <winreg.h>
 
-LONG WINAPI RegCreateKeyExW(HKEY, LPCWSTR, DWORD, LPWSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY, LPDWORD)
+#include "registry/call_log.h"
+#include "registry/caller_buffers.h"
+#include "registry/key_path.h"
+#include "registry/registry_limits.h"
+#include "registry/registry_store.h"
+#include "registry/root_keys.h"
+
+using platform::registry::Access;
+using platform::registry::KeyId;
+using platform::registry::RegistrySession;
+using platform::registry::Run;
+using platform::registry::SplitKeyPath;
+using platform::registry::StoredValue;
+
+namespace {
+
+// Makes CALL, a call of FUNCTION on KEY naming NAME, and records it. The
+// key's path is taken first: closing the key forgets it.
+LONG Recorded(const char* function, HKEY key, LPCWSTR name, const std::function<LONG()>& call)
 {
-    return ERROR_NOT_SUPPORTED;
+    std::u16string path = platform::registry::PathOfHandle(key);
+    LONG result = call();
+    try {
+        platform::registry::RecordCall({function, std::move(path), name ? name : u"", result});
+    } catch (...) {
+        // A call log that cannot grow must not change what the call did.
+    }
+    return result;
 }
-LONG WINAPI RegOpenKeyExW(HKEY, LPCWSTR, DWORD, REGSAM, PHKEY) { return ERROR_NOT_SUPPORTED; }
-LONG WINAPI RegCloseKey(HKEY) { return ERROR_NOT_SUPPORTED; }
-LONG WINAPI RegQueryValueExW(HKEY, LPCWSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD) { return ERROR_NOT_SUPPORTED; }
-LONG WINAPI RegSetValueExW(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD) { return ERROR_NOT_SUPPORTED; }
-LONG WINAPI RegDeleteValueW(HKEY, LPCWSTR) { return ERROR_NOT_SUPPORTED; }
-LONG WINAPI RegDeleteKeyW(HKEY, LPCWSTR) { return ERROR_NOT_SUPPORTED; }
-LONG WINAPI RegEnumValueW(HKEY, DWORD, LPWSTR, LPDWORD, LPDWORD, LPDWORD, LPBYTE, LPDWORD)
+
+// A null value name is the key's default value, as is the empty name.
+std::u16string_view ValueName(LPCWSTR name) { return name ? std::u16string_view(name) : std::u16string_view(); }
+
+bool IsDwordType(DWORD type) { return type == REG_DWORD || type == REG_DWORD_BIG_ENDIAN; }
+
+LONG CheckValueToStore(std::u16string_view name, DWORD type, const BYTE* data, DWORD size)
 {
-    return ERROR_NOT_SUPPORTED;
+    if (!data && size != 0) return ERROR_INVALID_PARAMETER;
+    if (name.size() > platform::registry::kMaxValueNameLength) return ERROR_INVALID_PARAMETER;
+    if (size > platform::registry::kMaxValueDataSize) return ERROR_INVALID_PARAMETER;
+    if (IsDwordType(type) && size != sizeof(DWORD)) return ERROR_INVALID_PARAMETER;
+    return ERROR_SUCCESS;
 }
-LONG WINAPI RegEnumKeyExW(HKEY, DWORD, LPWSTR, LPDWORD, LPDWORD, LPWSTR, LPDWORD, PFILETIME)
+
+// Opens, or with CREATE creates, the key SUBKEY names below HKEY; the result
+// is null unless the call succeeded.
+LONG OpenSubkey(HKEY hKey, LPCWSTR subKey, bool create, PHKEY result, DWORD& disposition)
 {
-    return ERROR_NOT_SUPPORTED;
+    if (!result) return ERROR_INVALID_PARAMETER;
+    *result = nullptr;
+    LONG error = Run(create ? Access::Write : Access::Read, [&](RegistrySession& session) {
+        KeyId key = 0;
+        std::vector<std::u16string> names = SplitKeyPath(subKey);
+        LONG status = session.Resolve(hKey, key);
+        if (status == ERROR_SUCCESS) {
+            status = create ? session.CreatePath(key, names, key, disposition) : session.OpenPath(key, names, key);
+        }
+        if (status == ERROR_SUCCESS) {
+            status = session.OpenHandle(key, platform::registry::JoinKeyPath(session.PathOf(hKey), names), *result);
+        }
+        return status;
+    });
+    if (error != ERROR_SUCCESS) *result = nullptr;
+    return error;
 }
-LONG WINAPI RegFlushKey(HKEY) { return ERROR_NOT_SUPPORTED; }
+
+}  // namespace
+
+LONG WINAPI RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, LPWSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES,
+                            PHKEY phkResult, LPDWORD lpdwDisposition)
+{
+    return Recorded("RegCreateKeyExW", hKey, lpSubKey, [&]() -> LONG {
+        DWORD disposition = 0;
+        LONG error = OpenSubkey(hKey, lpSubKey, true, phkResult, disposition);
+        if (error == ERROR_SUCCESS && lpdwDisposition) *lpdwDisposition = disposition;
+        return error;
+    });
+}
+
+LONG WINAPI RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
+{
+    return Recorded("RegOpenKeyExW", hKey, lpSubKey, [&]() -> LONG {
+        DWORD disposition = 0;
+        return OpenSubkey(hKey, lpSubKey, false, phkResult, disposition);
+    });
+}
+
+// Closing a predefined root does nothing and succeeds.
+LONG WINAPI RegCloseKey(HKEY hKey)
+{
+    return Recorded("RegCloseKey", hKey, nullptr, [&]() -> LONG {
+        return Run(Access::Direct, [&](RegistrySession& session) -> LONG {
+            if (platform::registry::FindRoot(hKey) || session.Handles().Remove(hKey)) return ERROR_SUCCESS;
+            return ERROR_INVALID_HANDLE;
+        });
+    });
+}
+
+LONG WINAPI RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData)
+{
+    return Recorded("RegQueryValueExW", hKey, lpValueName, [&]() -> LONG {
+        if (lpData && !lpcbData) return ERROR_INVALID_PARAMETER;
+        return Run(Access::Read, [&](RegistrySession& session) {
+            KeyId key = 0;
+            StoredValue value;
+            LONG status = session.Resolve(hKey, key);
+            if (status == ERROR_SUCCESS) status = session.Store().FindValue(key, ValueName(lpValueName), value);
+            if (status == ERROR_SUCCESS) status = platform::registry::CopyValueOut(value, lpType, lpData, lpcbData);
+            return status;
+        });
+    });
+}
+
+LONG WINAPI RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD, DWORD dwType, const BYTE* lpData, DWORD cbData)
+{
+    return Recorded("RegSetValueExW", hKey, lpValueName, [&]() -> LONG {
+        std::u16string_view name = ValueName(lpValueName);
+        LONG error = CheckValueToStore(name, dwType, lpData, cbData);
+        if (error != ERROR_SUCCESS) return error;
+        return Run(Access::Write, [&](RegistrySession& session) {
+            KeyId key = 0;
+            LONG status = session.Resolve(hKey, key);
+            if (status == ERROR_SUCCESS) status = session.Store().PutValue(key, name, dwType, lpData, cbData);
+            return status;
+        });
+    });
+}
+
+LONG WINAPI RegDeleteValueW(HKEY hKey, LPCWSTR lpValueName)
+{
+    return Recorded("RegDeleteValueW", hKey, lpValueName, [&]() -> LONG {
+        return Run(Access::Write, [&](RegistrySession& session) {
+            KeyId key = 0;
+            LONG status = session.Resolve(hKey, key);
+            if (status == ERROR_SUCCESS) status = session.Store().RemoveValue(key, ValueName(lpValueName));
+            return status;
+        });
+    });
+}
+
+// Removes the key with everything below it; an empty subkey deletes the key
+// HKEY itself. The predefined roots cannot be deleted.
+LONG WINAPI RegDeleteKeyW(HKEY hKey, LPCWSTR lpSubKey)
+{
+    return Recorded("RegDeleteKeyW", hKey, lpSubKey, [&]() -> LONG {
+        if (!lpSubKey) return ERROR_INVALID_PARAMETER;
+        return Run(Access::Write, [&](RegistrySession& session) {
+            KeyId key = 0;
+            LONG status = session.Resolve(hKey, key);
+            if (status == ERROR_SUCCESS) status = session.OpenPath(key, SplitKeyPath(lpSubKey), key);
+            if (status == ERROR_SUCCESS && platform::registry::FindRoot(key)) status = ERROR_ACCESS_DENIED;
+            if (status == ERROR_SUCCESS) status = session.Store().DeleteTree(key);
+            return status;
+        });
+    });
+}
+
+LONG WINAPI RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchValueName, LPDWORD, LPDWORD lpType,
+                          LPBYTE lpData, LPDWORD lpcbData)
+{
+    return Recorded("RegEnumValueW", hKey, nullptr, [&]() -> LONG {
+        if (!lpValueName || !lpcchValueName || (lpData && !lpcbData)) return ERROR_INVALID_PARAMETER;
+        return Run(Access::Read, [&](RegistrySession& session) {
+            KeyId key = 0;
+            StoredValue value;
+            LONG status = session.Resolve(hKey, key);
+            if (status == ERROR_SUCCESS) status = session.Store().ValueAt(key, dwIndex, value);
+            if (status == ERROR_SUCCESS) {
+                status = platform::registry::CopyNameOut(value.name, lpValueName, lpcchValueName);
+            }
+            if (status == ERROR_SUCCESS) status = platform::registry::CopyValueOut(value, lpType, lpData, lpcbData);
+            return status;
+        });
+    });
+}
+
+// Keys carry no class and no write time here: a class buffer receives an
+// empty string, the time is zero.
+LONG WINAPI RegEnumKeyExW(HKEY hKey, DWORD dwIndex, LPWSTR lpName, LPDWORD lpcchName, LPDWORD, LPWSTR lpClass,
+                          LPDWORD lpcchClass, PFILETIME lpftLastWriteTime)
+{
+    return Recorded("RegEnumKeyExW", hKey, nullptr, [&]() -> LONG {
+        if (!lpName || !lpcchName) return ERROR_INVALID_PARAMETER;
+        return Run(Access::Read, [&](RegistrySession& session) {
+            KeyId key = 0;
+            std::u16string name;
+            LONG status = session.Resolve(hKey, key);
+            if (status == ERROR_SUCCESS) status = session.Store().ChildAt(key, dwIndex, name);
+            if (status == ERROR_SUCCESS) status = platform::registry::CopyNameOut(name, lpName, lpcchName);
+            if (status != ERROR_SUCCESS) return status;
+            if (lpClass && lpcchClass && *lpcchClass > 0) lpClass[0] = 0;
+            if (lpcchClass) *lpcchClass = 0;
+            if (lpftLastWriteTime) *lpftLastWriteTime = FILETIME{};
+            return status;
+        });
+    });
+}
+
+// Makes every committed change durable, whichever key it names.
+LONG WINAPI RegFlushKey(HKEY hKey)
+{
+    return Recorded("RegFlushKey", hKey, nullptr, [&]() -> LONG {
+        return Run(Access::Direct, [&](RegistrySession& session) {
+            KeyId key = 0;
+            LONG status = session.Resolve(hKey, key);
+            if (status == ERROR_SUCCESS) status = session.Store().Flush();
+            return status;
+        });
+    });
+}

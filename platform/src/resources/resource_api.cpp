@@ -1,5 +1,6 @@
 #include <winbase.h>
 
+#include "kernel/api_guard.h"
 #include "library/module_resources.h"
 #include "resources/module_resource.h"
 #include "resources/resource_handle.h"
@@ -8,10 +9,12 @@ using platform::resources::ResourceRecord;
 
 HRSRC WINAPI FindResourceW(HMODULE hModule, LPCWSTR lpName, LPCWSTR lpType)
 {
-    const ResourceRecord* record = platform::resources::FindModuleResource(hModule, lpName, lpType);
-    if (!record) return nullptr;
-    const ResourceRecord* first = platform::library::ResourcesOf(hModule)->data();
-    return platform::resources::MakeResourceHandle(hModule, static_cast<size_t>(record - first));
+    return platform::kernel::Guarded(HRSRC{}, [&]() -> HRSRC {
+        const ResourceRecord* record = platform::resources::FindModuleResource(hModule, lpName, lpType);
+        if (!record) return nullptr;
+        const ResourceRecord* first = platform::library::ResourcesOf(hModule)->data();
+        return platform::resources::MakeResourceHandle(hModule, static_cast<size_t>(record - first));
+    });
 }
 
 // The data stays where the module holds it, as long as the module is loaded.

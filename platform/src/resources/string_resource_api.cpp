@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "kernel/api_guard.h"
 #include "resources/module_resource.h"
 #include "resources/string_table.h"
 
@@ -15,16 +16,18 @@ int WINAPI LoadStringW(HINSTANCE hInstance, UINT uID, LPWSTR lpBuffer, int cchBu
         return 0;
     }
     lpBuffer[0] = 0;
-    const platform::resources::ResourceRecord* block = platform::resources::FindModuleResource(
-        hInstance, MAKEINTRESOURCEW(platform::resources::StringBlockName(uID)), RT_STRING);
-    if (!block) return 0;
-    std::optional<std::u16string> text = platform::resources::StringFromBlock(block->data, uID);
-    if (!text) {
-        SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
-        return 0;
-    }
-    size_t copied = std::min<size_t>(text->size(), static_cast<size_t>(cchBufferMax) - 1);
-    std::copy_n(text->data(), copied, lpBuffer);
-    lpBuffer[copied] = 0;
-    return static_cast<int>(copied);
+    return platform::kernel::Guarded(0, [&] {
+        const platform::resources::ResourceRecord* block = platform::resources::FindModuleResource(
+            hInstance, MAKEINTRESOURCEW(platform::resources::StringBlockName(uID)), RT_STRING);
+        if (!block) return 0;
+        std::optional<std::u16string> text = platform::resources::StringFromBlock(block->data, uID);
+        if (!text) {
+            SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+            return 0;
+        }
+        size_t copied = std::min<size_t>(text->size(), static_cast<size_t>(cchBufferMax) - 1);
+        std::copy_n(text->data(), copied, lpBuffer);
+        lpBuffer[copied] = 0;
+        return static_cast<int>(copied);
+    });
 }

@@ -1,0 +1,27 @@
+// Reading and setting an entry's attributes.
+#include <windows.h>
+
+#include "files/file_system.h"
+#include "files/host_error.h"
+
+using namespace platform::files;
+
+DWORD WINAPI GetFileAttributesW(LPCWSTR lpFileName)
+{
+    return OnVolume(INVALID_FILE_ATTRIBUTES, [&](Volume& volume) {
+        std::optional<Location> at = volume.LocateExisting(lpFileName);
+        return at ? volume.AttributesOf(*at) : INVALID_FILE_ATTRIBUTES;
+    });
+}
+
+// Only the read-only, hidden, system and archive attributes can be set;
+// FILE_ATTRIBUTE_NORMAL alone clears them. The others are ignored.
+BOOL WINAPI SetFileAttributesW(LPCWSTR lpFileName, DWORD dwFileAttributes)
+{
+    return OnVolume(FALSE, [&](Volume& volume) {
+        std::optional<Location> at = volume.LocateExisting(lpFileName);
+        if (!at) return FALSE;
+        if (at->IsRoot()) return BOOL(Fail(ERROR_ACCESS_DENIED));
+        return BOOL(volume.Attributes().Set(at->key, dwFileAttributes & kStoredAttributes));
+    });
+}

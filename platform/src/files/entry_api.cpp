@@ -1,0 +1,84 @@
+// Deleting, moving and copying files. Attributes go with their entries; a
+// failure of the attribute store is the simulator's and shows as a device
+// fault, not as a failure of a change the host has made.
+#include <windows.h>
+
+#include "files/file_system.h"
+#include "files/host_error.h"
+#include "files/sharing.h"
+
+namespace fs = std::filesystem;
+using namespace platform::files;
+
+namespace {
+
+bool Delete(Volume& volume, LPCWSTR path)
+{
+    std::optional<Location> at = volume.LocateExisting(path);
+    if (!at) return false;
+    if (at->kind == EntryKind::Folder || volume.IsReadOnly(*at)) return Fail(ERROR_ACCESS_DENIED);
+    return NothingOpenAt(at->key) && volume.Remove(*at);
+}
+
+// A name may be moved onto its own spelling in other case; a folder may not
+// be moved into itself.
+bool Move(Volume& volume, LPCWSTR existing, LPCWSTR target)
+{
+    std::optional<Location> from = volume.LocateExisting(existing);
+    if (!from) return false;
+    std::optional<Location> to = volume.Locate(target);
+    if (!to) return false;
+    if (from->IsRoot()) return Fail(ERROR_ACCESS_DENIED);
+    if (to->kind != EntryKind::Missing && to->key != from->key) return Fail(ERROR_ALREADY_EXISTS);
+    if (to->keyAsGiven != from->key && IsAtOrBeneath(to->keyAsGiven, from->key)) return Fail(ERROR_ACCESS_DENIED);
+    if (!NothingOpenAt(from->key)) return false;
+    std::error_code error;
+    fs::rename(from->host, to->hostAsGiven, error);
+    if (error) return FailFromHost(error);
+    volume.Attributes().Move(from->key, to->keyAsGiven);
+    return true;
+}
+
+// Copying reads the source as a handle with FILE_SHARE_READ would and
+// writes the target as an unshared one; the copy takes the source's
+// attributes. An existing target keeps its spelling.
+bool Copy(Volume& volume, LPCWSTR existing, LPCWSTR target, bool failIfExists)
+{
+    std::optional<Location> from = volume.LocateExisting(existing);
+    if (!from) return false;
+    std::optional<Location> to = volume.Locate(target);
+    if (!to) return false;
+    if (from->kind == EntryKind::Folder) return Fail(ERROR_ACCESS_DENIED);
+    if (to->kind != EntryKind::Missing) {
+        if (failIfExists) return Fail(ERROR_FILE_EXISTS);
+        if (to->kind == EntryKind::Folder || volume.IsReadOnly(*to)) return Fail(ERROR_ACCESS_DENIED);
+        if (to->key == from->key) return Fail(ERROR_SHARING_VIOLATION);
+        if (!SharingAllows(to->key, GENERIC_WRITE, 0)) return false;
+    }
+    if (!SharingAllows(from->key, GENERIC_READ, FILE_SHARE_READ)) return false;
+    bool exists = to->kind == EntryKind::File;
+    std::error_code error;
+    fs::copy_file(from->host, exists ? to->host : to->hostAsGiven, fs::copy_options::overwrite_existing, error);
+    if (error) return FailFromHost(error);
+    DWORD attributes = volume.AttributesOf(*from) & kStoredAttributes;
+    volume.Attributes().Set(exists ? to->key : to->keyAsGiven, attributes);
+    return true;
+}
+
+}  // namespace
+
+BOOL WINAPI DeleteFileW(LPCWSTR lpFileName)
+{
+    return OnVolume(FALSE, [&](Volume& volume) { return BOOL(Delete(volume, lpFileName)); });
+}
+
+BOOL WINAPI MoveFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName)
+{
+    return OnVolume(FALSE, [&](Volume& volume) { return BOOL(Move(volume, lpExistingFileName, lpNewFileName)); });
+}
+
+BOOL WINAPI CopyFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, BOOL bFailIfExists)
+{
+    return OnVolume(
+        FALSE, [&](Volume& volume) { return BOOL(Copy(volume, lpExistingFileName, lpNewFileName, bFailIfExists)); });
+}

@@ -1,0 +1,46 @@
+// Creating and removing folders.
+#include <cerrno>
+
+#include <windows.h>
+
+#include "files/file_system.h"
+#include "files/host_error.h"
+
+namespace fs = std::filesystem;
+using namespace platform::files;
+
+namespace {
+
+bool CreateFolder(Volume& volume, LPCWSTR path)
+{
+    std::optional<Location> at = volume.Locate(path);
+    if (!at) return false;
+    if (at->kind != EntryKind::Missing) return Fail(ERROR_ALREADY_EXISTS);
+    std::error_code error;
+    if (!fs::create_directory(at->hostAsGiven, error)) return FailFromHost(error ? error.value() : EEXIST);
+    // Records left by an entry the host lost must not pass to the new one.
+    volume.Attributes().Forget(at->keyAsGiven);
+    return true;
+}
+
+// A read-only folder, like the root, cannot be removed.
+bool RemoveFolder(Volume& volume, LPCWSTR path)
+{
+    std::optional<Location> at = volume.LocateExisting(path);
+    if (!at) return false;
+    if (at->kind == EntryKind::File) return Fail(ERROR_DIRECTORY);
+    if (at->IsRoot() || volume.IsReadOnly(*at)) return Fail(ERROR_ACCESS_DENIED);
+    return volume.Remove(*at);
+}
+
+}  // namespace
+
+BOOL WINAPI CreateDirectoryW(LPCWSTR lpPathName, LPSECURITY_ATTRIBUTES)
+{
+    return OnVolume(FALSE, [&](Volume& volume) { return BOOL(CreateFolder(volume, lpPathName)); });
+}
+
+BOOL WINAPI RemoveDirectoryW(LPCWSTR lpPathName)
+{
+    return OnVolume(FALSE, [&](Volume& volume) { return BOOL(RemoveFolder(volume, lpPathName)); });
+}
