@@ -45,7 +45,7 @@ TEST_F(ImageListTest, ImagesKeepTheirPixelsAndTheMaskColourMarksTransparency)
     for (const Case& test : {Case{kGrey, true}, Case{CLR_DEFAULT, true}, Case{CLR_NONE, false}, Case{RGB(1, 1, 1), false}}) {
         HIMAGELIST list = LoadEightBit(3, test.mask);
         ASSERT_TRUE(list);
-        const auto& images = platform::comctl::FindImageList(list)->Images();
+        const auto& images = platform::comctl::ImageLists().Find(list)->Images();
         ASSERT_EQ(images.size(), 2u);
         for (size_t image = 0; image < images.size(); ++image) {
             for (int y = 0; y < 2; ++y) {

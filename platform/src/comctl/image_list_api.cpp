@@ -8,7 +8,7 @@ namespace {
 
 platform::comctl::ImageList* ListOrFail(HIMAGELIST himl)
 {
-    platform::comctl::ImageList* list = platform::comctl::FindImageList(himl);
+    platform::comctl::ImageList* list = platform::comctl::ImageLists().Find(himl);
     if (!list) SetLastError(ERROR_INVALID_HANDLE);
     return list;
 }
@@ -36,7 +36,7 @@ HIMAGELIST WINAPI ImageList_LoadImageW(HINSTANCE hi, LPCWSTR lpbmp, int cx, int 
         auto cut = std::make_unique<platform::comctl::ImageList>(cx, strip.Height(), MaskColourFor(crMask, strip),
                                                                  cGrow);
         cut->AddStrip(strip);
-        return platform::comctl::AddImageList(std::move(cut));
+        return platform::comctl::ImageLists().Add(std::move(cut));
     });
     DeleteObject(loaded);
     return list;
@@ -44,7 +44,7 @@ HIMAGELIST WINAPI ImageList_LoadImageW(HINSTANCE hi, LPCWSTR lpbmp, int cx, int 
 
 BOOL WINAPI ImageList_Destroy(HIMAGELIST himl)
 {
-    if (platform::comctl::RemoveImageList(himl)) return TRUE;
+    if (platform::comctl::ImageLists().Remove(himl)) return TRUE;
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
 }

@@ -1,19 +1,15 @@
 // The device's image lists behind their handles, handed out once each.
 #pragma once
 
-#include <memory>
-
 #include <commctrl.h>
 
 #include "comctl/image_list.h"
+#include "kernel/serial_handle_table.h"
 
 namespace platform::comctl {
 
-HIMAGELIST AddImageList(std::unique_ptr<ImageList> list);
-ImageList* FindImageList(HIMAGELIST handle);
-bool RemoveImageList(HIMAGELIST handle);
+using ImageListTable = kernel::SerialHandleTable<HIMAGELIST, ImageList>;
 
-// The device closes: every list goes.
-void RemoveAllImageLists();
+ImageListTable& ImageLists();
 
 }  // namespace platform::comctl

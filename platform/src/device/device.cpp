@@ -121,8 +121,8 @@ void Close()
     if (!current.open) return;
     // Libraries unload first: their DllMain and destructors still see the device.
     platform::library::UnloadAllModules();
-    platform::comctl::RemoveAllImageLists();
-    platform::gdi::RemoveAllObjects();
+    platform::comctl::ImageLists().Clear();
+    platform::gdi::GdiObjects().Clear();
     platform::kernel::Handles().CloseAll();
     platform::files::Unmount();
     platform::registry::Detach();

@@ -4,14 +4,14 @@
 
 BOOL WINAPI DeleteObject(HGDIOBJ hObject)
 {
-    if (platform::gdi::RemoveObject(hObject)) return TRUE;
+    if (platform::gdi::GdiObjects().Remove(hObject)) return TRUE;
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
 }
 
 int WINAPI GetObjectW(HGDIOBJ hgdiobj, int cbBuffer, LPVOID lpvObject)
 {
-    const platform::gdi::GdiObject* object = platform::gdi::FindObject(hgdiobj);
+    const platform::gdi::GdiObject* object = platform::gdi::GdiObjects().Find(hgdiobj);
     if (!object) {
         SetLastError(ERROR_INVALID_HANDLE);
         return 0;

@@ -38,6 +38,8 @@ public:
         return taken;
     }
 
+    bool Remove(Handle handle) { return Take(handle) != nullptr; }
+
     // The table is empty before the objects go, so that their destructors
     // may use it.
     void Clear()

@@ -16,6 +16,6 @@ HBITMAP WINAPI LoadBitmapW(HINSTANCE hInstance, LPCWSTR lpBitmapName)
             SetLastError(ERROR_INVALID_DATA);
             return nullptr;
         }
-        return static_cast<HBITMAP>(platform::gdi::AddObject(std::move(decoded.bitmap)));
+        return static_cast<HBITMAP>(platform::gdi::GdiObjects().Add(std::move(decoded.bitmap)));
     });
 }
