@@ -42,7 +42,8 @@ TEST_F(ImageListTest, ImagesKeepTheirPixelsAndTheMaskColourMarksTransparency)
         COLORREF mask;
         bool greyIsTransparent;
     };
-    for (const Case& test : {Case{kGrey, true}, Case{CLR_DEFAULT, true}, Case{CLR_NONE, false}, Case{RGB(1, 1, 1), false}}) {
+    const Case cases[] = {{kGrey, true}, {CLR_DEFAULT, true}, {CLR_NONE, false}, {RGB(1, 1, 1), false}};
+    for (const Case& test : cases) {
         HIMAGELIST list = LoadEightBit(3, test.mask);
         ASSERT_TRUE(list);
         const auto& images = platform::comctl::ImageLists().Find(list)->Images();

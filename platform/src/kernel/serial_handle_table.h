@@ -51,7 +51,8 @@ public:
     std::vector<Handle> HandlesNewestFirst() const
     {
         std::vector<Handle> handles;
-        for (auto it = objects_.rbegin(); it != objects_.rend(); ++it) handles.push_back(reinterpret_cast<Handle>(it->first));
+        for (auto it = objects_.rbegin(); it != objects_.rend(); ++it)
+            handles.push_back(reinterpret_cast<Handle>(it->first));
         return handles;
     }
 

@@ -54,7 +54,8 @@ HMODULE WINAPI LoadLibraryExW(LPCWSTR lpLibFileName, HANDLE hFile, DWORD dwFlags
         return nullptr;
     }
     bool asDataFile = dwFlags & LOAD_LIBRARY_AS_DATAFILE;
-    return platform::kernel::Guarded(HMODULE{}, [&] { return platform::library::LoadModule(lpLibFileName, asDataFile); });
+    return platform::kernel::Guarded(HMODULE{},
+                                     [&] { return platform::library::LoadModule(lpLibFileName, asDataFile); });
 }
 
 BOOL WINAPI FreeLibrary(HMODULE hLibModule)
