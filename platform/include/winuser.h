@@ -169,6 +169,7 @@ typedef struct tagPAINTSTRUCT {
 #define WM_SHOWWINDOW 0x0018
 #define WM_SETFONT 0x0030
 #define WM_GETFONT 0x0031
+#define WM_WINDOWPOSCHANGING 0x0046
 #define WM_WINDOWPOSCHANGED 0x0047
 #define WM_NOTIFY 0x004E
 #define WM_KEYDOWN 0x0100
@@ -197,6 +198,31 @@ typedef struct tagPAINTSTRUCT {
 
 #define SPI_GETWORKAREA 48
 
+#define SIZE_RESTORED 0
+
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOREDRAW 0x0008
+#define SWP_NOACTIVATE 0x0010
+#define SWP_FRAMECHANGED 0x0020
+#define SWP_SHOWWINDOW 0x0040
+#define SWP_HIDEWINDOW 0x0080
+
+typedef struct tagWINDOWPOS {
+    HWND hwnd;
+    HWND hwndInsertAfter;
+    int x;
+    int y;
+    int cx;
+    int cy;
+    UINT flags;
+} WINDOWPOS, *LPWINDOWPOS, *PWINDOWPOS;
+
+#define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELRESULT(l, h) ((LRESULT)(DWORD)MAKELONG(l, h))
+
 #define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
 #define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))
 
@@ -214,7 +240,8 @@ WINBASEAPI HWND WINAPI GetParent(HWND hWnd);
 WINBASEAPI LONG WINAPI GetWindowLongW(HWND hWnd, int nIndex);
 WINBASEAPI LONG WINAPI SetWindowLongW(HWND hWnd, int nIndex, LONG dwNewLong);
 // The device is 32-bit, so a LONG holds a pointer there; on the host a
-// pointer-sized slot needs the pointer-sized pair.
+// pointer-sized slot needs the pointer-sized pair, and GWL_WNDPROC through the
+// LONG pair fails with ERROR_INVALID_INDEX, as on 64-bit Windows.
 WINBASEAPI LONG_PTR WINAPI GetWindowLongPtrW(HWND hWnd, int nIndex);
 WINBASEAPI LONG_PTR WINAPI SetWindowLongPtrW(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 WINBASEAPI BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect);

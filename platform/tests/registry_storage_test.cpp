@@ -165,3 +165,47 @@ TEST_F(RegistryStorageTest, AFileThatIsNotARegistryIsRefused)
     EXPECT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"nls", 0, 0, &key), ERROR_INVALID_HANDLE)
         << "no registry attached: no key can be reached";
 }
+
+namespace {
+
+std::u16string ValueNameAt(HKEY key, DWORD index)
+{
+    WCHAR name[32];
+    DWORD length = 32;
+    if (RegEnumValueW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) return u"-";
+    return name;
+}
+
+}  // namespace
+
+// A walk through the values continues where it stopped; any change to the
+// database, from this process or another, must restart the count.
+TEST_F(RegistryStorageTest, ValueWalkFollowsChangesMadeDuringIt)
+{
+    using namespace platform::registry;
+    ASSERT_TRUE(device::OpenImage(Image("device")));
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Walk", 0, nullptr, 0, 0, nullptr, &key, nullptr), ERROR_SUCCESS);
+    const DWORD zero = 0;
+    for (const char16_t* name : {u"a", u"b", u"c", u"d"})
+        ASSERT_EQ(RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&zero), 4), ERROR_SUCCESS);
+
+    EXPECT_EQ(ValueNameAt(key, 0), u"a");
+    EXPECT_EQ(ValueNameAt(key, 1), u"b");
+    ASSERT_EQ(RegDeleteValueW(key, u"a"), ERROR_SUCCESS);
+    EXPECT_EQ(ValueNameAt(key, 2), u"d") << "after a deletion, index 2 is the third value left";
+    EXPECT_EQ(ValueNameAt(key, 0), u"b");
+    EXPECT_EQ(ValueNameAt(key, 1), u"c");
+
+    std::unique_ptr<KeyStore> other = KeyStore::Open(Image("device/registry.db"));
+    ASSERT_TRUE(other);
+    KeyId walk = 0;
+    ASSERT_EQ(other->FindChild(FindRoot(HKEY_CURRENT_USER)->id, u"walk", walk), ERROR_SUCCESS);
+    {
+        SqliteTransaction transaction(other->Connection(), TransactionKind::Write);
+        ASSERT_EQ(other->RemoveValue(walk, u"b"), ERROR_SUCCESS);
+        ASSERT_EQ(transaction.Commit(), SQLITE_OK);
+    }
+    EXPECT_EQ(ValueNameAt(key, 2), u"-") << "another process removed b: only c and d are left";
+    RegCloseKey(key);
+}

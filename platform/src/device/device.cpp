@@ -16,6 +16,7 @@
 #include "kernel/virtual_clock.h"
 #include "library/module_lifecycle.h"
 #include "registry/registry_store.h"
+#include "user/user_state.h"
 
 extern const char kFreshDeviceData[];
 
@@ -37,6 +38,7 @@ void ResetKernel()
 {
     platform::kernel::ResetClock();
     platform::kernel::ResetMessageBoxes();
+    platform::user::Reset();
     device::TakeFaults();
 }
 
@@ -119,10 +121,12 @@ bool CreateImage(const std::string& folder)
 void Close()
 {
     if (!current.open) return;
-    // Libraries unload first: their DllMain and destructors still see the device.
+    // Libraries unload first: their DllMain and destructors still see the
+    // device, windows included.
     platform::library::UnloadAllModules();
     platform::comctl::ImageLists().Clear();
     platform::gdi::GdiObjects().Clear();
+    platform::user::Reset();
     platform::kernel::Handles().CloseAll();
     platform::files::Unmount();
     platform::registry::Detach();

@@ -158,11 +158,19 @@ LONG KeyStore::RemoveValue(KeyId key, std::u16string_view name)
 
 LONG KeyStore::ValueAt(KeyId key, DWORD index, StoredValue& value)
 {
+    int64_t stamp = connection_->ChangeStamp();
+    bool continues = valueCursor_.key == key && valueCursor_.index + 1 == index && valueCursor_.stamp == stamp;
     SqliteStatement statement =
-        connection_->Prepare("SELECT name, type, data FROM key_values WHERE key = ? ORDER BY id LIMIT 1 OFFSET ?");
-    LONG error = StepToRow(statement.Bind(1, key).Bind(2, index), ERROR_NO_MORE_ITEMS);
-    if (error == ERROR_SUCCESS) value = ReadValue(statement);
-    return error;
+        continues ? connection_->Prepare(
+                        "SELECT name, type, data, id FROM key_values WHERE key = ? AND id > ? ORDER BY id LIMIT 1")
+                  : connection_->Prepare(
+                        "SELECT name, type, data, id FROM key_values WHERE key = ? ORDER BY id LIMIT 1 OFFSET ?");
+    statement.Bind(1, key).Bind(2, continues ? valueCursor_.rowId : index);
+    LONG error = StepToRow(statement, ERROR_NO_MORE_ITEMS);
+    if (error != ERROR_SUCCESS) return error;
+    value = ReadValue(statement);
+    valueCursor_ = {key, index, statement.Integer(3), stamp};
+    return ERROR_SUCCESS;
 }
 
 LONG KeyStore::Values(KeyId key, std::vector<StoredValue>& values)

@@ -61,7 +61,17 @@ public:
 private:
     explicit KeyStore(std::unique_ptr<SqliteConnection> connection);
 
+    // Where the last ValueAt stopped, so that a walk through the values
+    // continues from there instead of counting from the first again.
+    struct ValueCursor {
+        KeyId key = 0;
+        DWORD index = 0;
+        int64_t rowId = 0;
+        int64_t stamp = -1;
+    };
+
     std::unique_ptr<SqliteConnection> connection_;
+    ValueCursor valueCursor_;
 };
 
 }  // namespace platform::registry

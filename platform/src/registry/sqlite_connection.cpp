@@ -52,6 +52,13 @@ int64_t SqliteConnection::LastInsertId() const { return sqlite3_last_insert_rowi
 
 int SqliteConnection::Changes() const { return sqlite3_changes(database_); }
 
+int64_t SqliteConnection::ChangeStamp()
+{
+    SqliteStatement statement = Prepare("PRAGMA data_version");
+    int64_t othersCommits = statement.Step() == SQLITE_ROW ? statement.Integer(0) : -1;
+    return (othersCommits << 32) ^ sqlite3_total_changes64(database_);
+}
+
 int SqliteConnection::DefineFunction(const char* name, void (*function)(sqlite3_context*, int, sqlite3_value**))
 {
     return sqlite3_create_function(database_, name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, function, nullptr,

@@ -30,6 +30,9 @@ public:
     int64_t LastInsertId() const;
     // Rows changed by the last statement.
     int Changes() const;
+    // Moves whenever the database may have changed: a write through this
+    // connection or a commit by any other.
+    int64_t ChangeStamp();
     // Makes FUNCTION, of one argument, callable from SQL as NAME.
     int DefineFunction(const char* name, void (*function)(sqlite3_context*, int, sqlite3_value**));
     // Copies the log into the database and syncs both to disk.

@@ -1,0 +1,66 @@
+#include <algorithm>
+
+#include "kernel/api_guard.h"
+#include "user/position_messages.h"
+#include "user/user_state.h"
+
+namespace {
+
+using namespace platform::user;
+using platform::kernel::Guarded;
+
+LRESULT SetText(Window& window, LPARAM lParam)
+{
+    LPCWSTR text = reinterpret_cast<LPCWSTR>(lParam);
+    window.text = text ? text : u"";
+    return TRUE;
+}
+
+// wParam is the buffer's size in characters, the terminator included.
+LRESULT GetText(const Window& window, WPARAM wParam, LPARAM lParam)
+{
+    LPWSTR buffer = reinterpret_cast<LPWSTR>(lParam);
+    if (!buffer || wParam == 0) return 0;
+    size_t copied = std::min<size_t>(window.text.size(), wParam - 1);
+    std::copy_n(window.text.begin(), copied, buffer);
+    buffer[copied] = 0;
+    return static_cast<LRESULT>(copied);
+}
+
+LRESULT WindowPositionChanged(HWND handle, LPARAM lParam)
+{
+    const WINDOWPOS* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+    if (!position) return 0;
+    UINT flags = position->flags;
+    if (!(flags & SWP_NOMOVE) && !SendMoveMessage(handle)) return 0;
+    if (!(flags & SWP_NOSIZE)) SendSizeMessage(handle);
+    return 0;
+}
+
+LRESULT DefaultHandling(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    std::shared_ptr<Window> window = Windows().Find(handle);
+    if (!window) return 0;
+    switch (message) {
+    case WM_SETTEXT:
+        return SetText(*window, lParam);
+    case WM_GETTEXT:
+        return GetText(*window, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(window->text.size());
+    case WM_CLOSE:
+        DestroyWindow(handle);
+        return 0;
+    case WM_WINDOWPOSCHANGED:
+        return WindowPositionChanged(handle, lParam);
+    default:
+        return 0;
+    }
+}
+
+}  // namespace
+
+LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
+{
+    return Guarded<LRESULT>(0, [&] { return DefaultHandling(hWnd, Msg, wParam, lParam); });
+}

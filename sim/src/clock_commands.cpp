@@ -1,0 +1,25 @@
+// wait
+#include <device/clock.h>
+
+#include "command_families.h"
+#include "number_words.h"
+
+namespace {
+
+CommandOutcome Wait(const CommandCall& call)
+{
+    Parsed<DWORD> milliseconds = ParseUnsigned(call.args[0]);
+    if (!milliseconds) return CommandOutcome::Failed(milliseconds.error());
+    device::AdvanceClock(*milliseconds);
+    call.context.transcript.Output("clock at " + std::to_string(device::Now()) + " ms");
+    return CommandOutcome::Done();
+}
+
+const CommandSpec kCommands[] = {
+    {"wait", "", "MS", "advances the device's clock", Needs::Nothing, &Wait},
+};
+
+}  // namespace
+
+void AddClockCommands(CommandTable& table) { table.Add(kCommands); }
+

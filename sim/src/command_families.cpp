@@ -1,0 +1,23 @@
+#include "command_families.h"
+
+namespace {
+
+CommandTable BuildStandardCommands()
+{
+    CommandTable table;
+    AddDeviceCommands(table);
+    AddRegistryCommands(table);
+    AddFileCommands(table);
+    AddMessageBoxCommands(table);
+    AddClockCommands(table);
+    AddEchoCommands(table);
+    return table;
+}
+
+}  // namespace
+
+const CommandTable& StandardCommands()
+{
+    static const CommandTable table = BuildStandardCommands();
+    return table;
+}

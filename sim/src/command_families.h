@@ -1,0 +1,14 @@
+// Each family of commands adds itself to the table; StandardCommands() is the
+// one place that lists the families.
+#pragma once
+
+#include "command_table.h"
+
+void AddDeviceCommands(CommandTable& table);
+void AddRegistryCommands(CommandTable& table);
+void AddFileCommands(CommandTable& table);
+void AddMessageBoxCommands(CommandTable& table);
+void AddClockCommands(CommandTable& table);
+void AddEchoCommands(CommandTable& table);
+
+const CommandTable& StandardCommands();

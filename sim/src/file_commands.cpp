@@ -1,0 +1,105 @@
+// file put / expect / expect-missing / list
+#include <device/text.h>
+
+#include "command_families.h"
+#include "device_file_io.h"
+#include "device_path.h"
+#include "display_text.h"
+#include "folder_listing.h"
+#include "host_file.h"
+#include "platform_errors.h"
+
+namespace {
+
+// A quoted word is the text itself; a bare @NAME names a host file beside the script.
+Parsed<std::string> Content(const ScriptWord& word, const std::filesystem::path& scriptFolder)
+{
+    if (word.quoted || !word.text.starts_with('@')) return word.text;
+    std::filesystem::path hostPath = scriptFolder / word.text.substr(1);
+    std::optional<std::string> bytes = ReadHostFile(hostPath);
+    if (!bytes) return Parsed<std::string>::Failure("cannot read host file " + hostPath.string());
+    return *bytes;
+}
+
+std::string FirstDifference(const std::string& expected, const std::string& found)
+{
+    size_t at = 0;
+    while (at < expected.size() && at < found.size() && expected[at] == found[at]) ++at;
+    return " (they differ from byte " + std::to_string(at) + ")";
+}
+
+CommandOutcome Put(const CommandCall& call)
+{
+    Parsed<std::u16string> path = ParseDevicePath(call.args[0]);
+    if (!path) return CommandOutcome::Failed(path.error());
+    Parsed<std::string> content = Content(call.args[1], call.context.scriptFolder);
+    if (!content) return CommandOutcome::Failed(content.error());
+    DWORD status = WriteDeviceFile(*path, *content);
+    if (status != ERROR_SUCCESS)
+        return CommandOutcome::Failed("could not write " + call.args[0].text + ": " + ErrorText(status));
+    return CommandOutcome::Done();
+}
+
+CommandOutcome Expect(const CommandCall& call)
+{
+    Parsed<std::u16string> path = ParseDevicePath(call.args[0]);
+    if (!path) return CommandOutcome::Failed(path.error());
+    Parsed<std::string> expected = Content(call.args[1], call.context.scriptFolder);
+    if (!expected) return CommandOutcome::Failed(expected.error());
+    std::string found;
+    DWORD status = ReadDeviceFile(*path, found);
+    if (status == ERROR_SUCCESS && found == *expected) return CommandOutcome::Done();
+    std::string message = call.args[0].text + ": expected " + Quoted(*expected) + ", found ";
+    if (status != ERROR_SUCCESS) return CommandOutcome::Failed(message + "no file to read, " + ErrorText(status));
+    return CommandOutcome::Failed(message + Quoted(found) + FirstDifference(*expected, found));
+}
+
+CommandOutcome ExpectMissing(const CommandCall& call)
+{
+    Parsed<std::u16string> path = ParseDevicePath(call.args[0]);
+    if (!path) return CommandOutcome::Failed(path.error());
+    DWORD attributes = GetFileAttributesW(path->c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return CommandOutcome::Done();
+        return CommandOutcome::Failed("expected no file " + call.args[0].text + ", found an error, " + ErrorText(error));
+    }
+    std::string found = attributes & FILE_ATTRIBUTE_DIRECTORY ? "a folder" : "a file";
+    return CommandOutcome::Failed("expected no file " + call.args[0].text + ", found " + found);
+}
+
+bool IsPattern(const std::u16string& path) { return path.find_first_of(u"*?") != std::u16string::npos; }
+
+// A folder lists its entries, a file itself, a pattern what it matches.
+CommandOutcome List(const CommandCall& call)
+{
+    Parsed<std::u16string> path = ParseDevicePath(call.args[0]);
+    if (!path) return CommandOutcome::Failed(path.error());
+    std::u16string pattern = *path;
+    if (!IsPattern(pattern)) {
+        DWORD attributes = GetFileAttributesW(pattern.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES)
+            return CommandOutcome::Failed("nothing to list at " + call.args[0].text + ": " + ErrorText(GetLastError()));
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) pattern += pattern == u"\\" ? u"*" : u"\\*";
+    }
+    std::vector<ListedEntry> entries;
+    DWORD status = ListDeviceEntries(pattern, entries);
+    if (status != ERROR_SUCCESS)
+        return CommandOutcome::Failed("could not list " + call.args[0].text + ": " + ErrorText(status));
+    call.context.transcript.Output(FormatListing(entries));
+    return CommandOutcome::Done();
+}
+
+const CommandSpec kCommands[] = {
+    {"file", "put", "PATH CONTENT", "writes a file (\"text\" or @HOSTFILE), creating its folders", Needs::Device,
+     &Put},
+    {"file", "expect", "PATH CONTENT", "checks a file's whole content (\"text\" or @HOSTFILE)", Needs::Device,
+     &Expect},
+    {"file", "expect-missing", "PATH", "checks that nothing exists at a path", Needs::Device, &ExpectMissing},
+    {"file", "list", "PATH", "prints a folder's entries with their attributes", Needs::Device, &List},
+};
+
+}  // namespace
+
+void AddFileCommands(CommandTable& table) { table.Add(kCommands); }
+

@@ -1,0 +1,9 @@
+// The platform's error codes by name, for messages.
+#pragma once
+
+#include <string>
+
+#include <windef.h>
+
+// "ERROR_FILE_NOT_FOUND (2)"; a code without a name here is given by number.
+std::string ErrorText(DWORD code);

@@ -1,0 +1,20 @@
+// A script read into statements: each command line with the indented lines
+// that follow it (its block, e.g. a table of expected rows).
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "parsed.h"
+#include "script_error.h"
+#include "script_line.h"
+
+struct ScriptStatement {
+    ScriptLine command;
+    std::vector<ScriptLine> block;
+};
+
+using Script = std::vector<ScriptStatement>;
+
+// Blank and comment-only lines are dropped; the first bad line is the error.
+Parsed<Script, ScriptError> ReadScript(std::string_view text);

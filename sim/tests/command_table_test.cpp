@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "command_arity.h"
+#include "command_table.h"
+
+namespace {
+
+CommandOutcome Nothing(const CommandCall&) { return CommandOutcome::Done(); }
+
+const CommandSpec kSpecs[] = {
+    {"reg", "set", "KEY NAME TYPE [VALUE...]", "", Needs::Device, &Nothing},
+    {"reg", "dump", "[KEY]", "", Needs::Device, &Nothing},
+    {"wait", "", "MS", "", Needs::Nothing, &Nothing},
+    {"events", "expect", "", "", Needs::Device, &Nothing, Block::Required},
+};
+
+CommandTable TestTable()
+{
+    CommandTable table;
+    table.Add(kSpecs);
+    return table;
+}
+
+ScriptStatement Statement(std::vector<std::string> words, int blockLines = 0)
+{
+    ScriptStatement statement{{5, false, "", {}}, {}};
+    for (std::string& word : words) statement.command.words.push_back({word, false});
+    for (int i = 0; i < blockLines; ++i) statement.block.push_back({6 + i, true, "row", {{"row", false}}});
+    return statement;
+}
+
+}  // namespace
+
+TEST(CommandArityTest, UsageLinesGiveTheArgumentCounts)
+{
+    struct Case {
+        const char* usage;
+        size_t least;
+        size_t most;
+    };
+    const Case cases[] = {
+        {"", 0, 0},          {"MS", 1, 1},         {"KEY [NAME]", 1, 2},
+        {"[KEY]", 0, 1},     {"[TEXT...]", 0, SIZE_MAX}, {"KEY NAME TYPE [VALUE...]", 3, SIZE_MAX},
+    };
+    for (const Case& c : cases) {
+        CommandArity arity = ArityOf(c.usage);
+        EXPECT_EQ(arity.least, c.least) << c.usage;
+        EXPECT_EQ(arity.most, c.most) << c.usage;
+    }
+}
+
+TEST(CommandTableTest, FindsCommandsByFamilyAndVerbAndHandsOverTheRest)
+{
+    CommandTable table = TestTable();
+    ScriptStatement set = Statement({"reg", "set", "HKCU\\A", "N", "binary", "01", "02"});
+    Parsed<ResolvedCommand, ScriptError> resolved = table.Resolve(set);
+    ASSERT_TRUE(resolved) << resolved.error().message;
+    EXPECT_EQ(resolved->spec->verb, "set");
+    ASSERT_EQ(resolved->args.size(), 5u);
+    EXPECT_EQ(resolved->args[0].text, "HKCU\\A");
+
+    ScriptStatement wait = Statement({"wait", "10"});
+    resolved = table.Resolve(wait);
+    ASSERT_TRUE(resolved) << resolved.error().message;
+    EXPECT_EQ(resolved->spec->family, "wait");
+    ASSERT_EQ(resolved->args.size(), 1u) << "a command without a verb takes every word after its name";
+}
+
+TEST(CommandTableTest, RefusesWhatNoCommandTakesAndSaysWhy)
+{
+    struct Case {
+        ScriptStatement statement;
+        int line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Statement({"regg", "set"}), 5, "unknown command \"regg\""},
+        {Statement({"reg", "sett"}), 5, "unknown command \"reg sett\" (reg takes set, dump)"},
+        {Statement({"reg"}), 5, "reg needs one of: set, dump"},
+        {Statement({"reg", "set", "K", "N"}), 5,
+         "wrong number of arguments: reg set takes KEY NAME TYPE [VALUE...], got 2"},
+        {Statement({"reg", "dump", "A", "B"}), 5, "reg dump takes [KEY], got 2"},
+        {Statement({"wait"}), 5, "wait takes MS, got 0"},
+        {Statement({"wait", "1"}, 2), 6, "wait takes no indented lines below it"},
+        {Statement({"events", "expect"}), 5, "events expect needs indented lines below it"},
+        {Statement({"events", "expect", "x"}, 1), 5, "events expect takes no arguments, got 1"},
+    };
+    CommandTable table = TestTable();
+    for (const Case& c : cases) {
+        Parsed<ResolvedCommand, ScriptError> resolved = table.Resolve(c.statement);
+        ASSERT_FALSE(resolved) << c.message;
+        EXPECT_EQ(resolved.error().line, c.line) << c.message;
+        EXPECT_NE(resolved.error().message.find(c.message), std::string::npos)
+            << "expected \"" << c.message << "\" in \"" << resolved.error().message << "\"";
+    }
+}
