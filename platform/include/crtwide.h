@@ -2,9 +2,11 @@
 // They overload the host's wchar_t functions of the same names.
 #pragma once
 
+#ifndef RC_INVOKED
 #include <cstdarg>
 #include <cstddef>
 #include <cstdio>
+#endif
 
 #include "windef.h"
 

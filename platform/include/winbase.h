@@ -71,7 +71,8 @@ WINBASEAPI BOOL WINAPI FindNextFileW(HANDLE hFindFile, LPWIN32_FIND_DATAW lpFind
 WINBASEAPI BOOL WINAPI FindClose(HANDLE hFindFile);
 
 // Libraries and resources.
-typedef INT_PTR(WINAPI* FARPROC)();
+// Returns nothing here so that a cast to the real function type is clean.
+typedef void(WINAPI* FARPROC)();
 
 #define DLL_PROCESS_DETACH 0
 #define DLL_PROCESS_ATTACH 1

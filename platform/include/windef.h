@@ -1,8 +1,12 @@
 // Base types of the platform, as its SDK spells them.
 #pragma once
 
+// Resource scripts include the platform headers too; the resource compiler
+// skips their declarations but cannot read the C++ library headers.
+#ifndef RC_INVOKED
 #include <cstddef>
 #include <cstdint>
+#endif
 
 #define WINAPI
 #define CALLBACK

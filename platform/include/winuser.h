@@ -1,7 +1,9 @@
 // User-interface services: message boxes and the sized string formatter.
 #pragma once
 
+#ifndef RC_INVOKED
 #include <cstdarg>
+#endif
 
 #include "winbase.h"
 

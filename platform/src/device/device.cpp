@@ -7,11 +7,14 @@
 #include <device/faults.h>
 #include <device/registry_calls.h>
 
+#include "comctl/image_list_table.h"
 #include "device/factory_data.h"
 #include "files/file_system.h"
+#include "gdi/gdi_object_table.h"
 #include "kernel/handle_table.h"
 #include "kernel/message_box.h"
 #include "kernel/virtual_clock.h"
+#include "library/module_lifecycle.h"
 #include "registry/registry_store.h"
 #include "shell/input_services.h"
 #include "user/user_state.h"
@@ -120,6 +123,11 @@ void Close()
 {
     if (!current.open) return;
     platform::shell::CloseInputServices();
+    // Libraries unload first: their DllMain and destructors still see the
+    // device, windows included.
+    platform::library::UnloadAllModules();
+    platform::comctl::ImageLists().Clear();
+    platform::gdi::GdiObjects().Clear();
     platform::user::Reset();
     platform::kernel::Handles().CloseAll();
     platform::files::Unmount();

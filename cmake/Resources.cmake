@@ -1,0 +1,73 @@
+# Resources: .rc files compiled by the resource compiler into the binary
+# resource format (.res) and embedded into the library or program that
+# carries them, where the platform's loader finds them (platform/README.md).
+
+find_program(LEXOVIA_WINDRES x86_64-w64-mingw32-windres REQUIRED)
+find_program(LEXOVIA_RC_PREPROCESSOR cpp REQUIRED)
+set(LEXOVIA_EMBED_RESOURCES ${CMAKE_CURRENT_LIST_DIR}/embed_resources.cmake)
+
+# The bitmaps, icons and cursors a script names that lie beside it; files
+# generated elsewhere are passed as DEPENDS.
+function(_lexovia_files_named_by rc_path result)
+  get_filename_component(rc_folder ${rc_path} DIRECTORY)
+  file(STRINGS ${rc_path} lines REGEX "\"[^\"]+\\.([bB][mM][pP]|[iI][cC][oO]|[cC][uU][rR])\"")
+  set(found)
+  foreach(line IN LISTS lines)
+    string(REGEX MATCH "\"([^\"]+)\"" quoted "${line}")
+    set(candidate ${rc_folder}/${CMAKE_MATCH_1})
+    if(EXISTS ${candidate})
+      list(APPEND found ${candidate})
+    endif()
+  endforeach()
+  # A script that names a new file is scanned again.
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${rc_path})
+  set(${result} ${found} PARENT_SCOPE)
+endfunction()
+
+# lexovia_compile_resources(<output.res> <file.rc> [DEPENDS files...] [INCLUDE_DIRECTORIES folders...])
+# Scripts may include <windows.h> and the other platform headers.
+function(lexovia_compile_resources output rc_file)
+  cmake_parse_arguments(PARSE_ARGV 2 ARG "" "" "DEPENDS;INCLUDE_DIRECTORIES")
+  get_filename_component(rc_path ${rc_file} ABSOLUTE)
+  get_filename_component(output_path ${output} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_BINARY_DIR})
+  _lexovia_files_named_by(${rc_path} named_files)
+  set(include_flags)
+  foreach(folder ${PROJECT_SOURCE_DIR}/platform/include ${ARG_INCLUDE_DIRECTORIES})
+    list(APPEND include_flags -I ${folder})
+  endforeach()
+  # With a preprocessor of its own choosing windres passes it nothing but
+  # the include folders: RC_INVOKED and the dependency file are asked for here.
+  add_custom_command(
+    OUTPUT ${output_path}
+    COMMAND ${LEXOVIA_WINDRES} --preprocessor=${LEXOVIA_RC_PREPROCESSOR}
+            --preprocessor-arg=-DRC_INVOKED
+            --preprocessor-arg=-MD --preprocessor-arg=-MF --preprocessor-arg=${output_path}.d
+            --preprocessor-arg=-MT --preprocessor-arg=${output_path}
+            -c 65001 ${include_flags} -O res ${rc_path} ${output_path}
+    DEPENDS ${rc_path} ${named_files} ${ARG_DEPENDS}
+    DEPFILE ${output_path}.d
+    COMMENT "Compiling resources ${rc_file}"
+    VERBATIM)
+endfunction()
+
+# lexovia_add_resources(<target> <file.rc> [DEPENDS ...] [INCLUDE_DIRECTORIES ...])
+# Compiles the script and embeds the result into TARGET as the exported
+# symbols lexovia_resources / lexovia_resources_size. One script a target.
+function(lexovia_add_resources target rc_file)
+  get_filename_component(name ${rc_file} NAME_WE)
+  set(res ${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}.res)
+  lexovia_compile_resources(${res} ${rc_file} ${ARGN})
+  set(source ${res}.cpp)
+  add_custom_command(
+    OUTPUT ${source}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${res} -DOUTPUT=${source} -P ${LEXOVIA_EMBED_RESOURCES}
+    DEPENDS ${res} ${LEXOVIA_EMBED_RESOURCES}
+    COMMENT "Embedding resources ${rc_file}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${source})
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    target_link_options(${target} PRIVATE LINKER:--export-dynamic-symbol=lexovia_resources
+                        LINKER:--export-dynamic-symbol=lexovia_resources_size)
+  endif()
+endfunction()
