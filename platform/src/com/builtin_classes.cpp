@@ -1,0 +1,41 @@
+#include "com/builtin_classes.h"
+
+#include <vector>
+
+#include "shell/platform_keyboard.h"
+
+namespace {
+
+struct BuiltinClass {
+    CLSID clsid;
+    device::ClassCreator create;
+};
+
+const BuiltinClass kPlatformClasses[] = {
+    {platform::shell::kPlatformKeyboardClsid, platform::shell::CreatePlatformKeyboard},
+};
+
+std::vector<BuiltinClass> addedClasses;
+
+}  // namespace
+
+namespace platform::com {
+
+device::ClassCreator FindBuiltinClass(REFCLSID clsid)
+{
+    for (const BuiltinClass& entry : kPlatformClasses)
+        if (entry.clsid == clsid) return entry.create;
+    for (const BuiltinClass& entry : addedClasses)
+        if (entry.clsid == clsid) return entry.create;
+    return nullptr;
+}
+
+void ForgetAddedClasses() { addedClasses.clear(); }
+
+}  // namespace platform::com
+
+namespace device {
+
+void AddBuiltinClass(const CLSID& clsid, ClassCreator creator) { addedClasses.push_back({clsid, creator}); }
+
+}  // namespace device
