@@ -2,16 +2,20 @@
 
 #include <device/sip.h>
 
-#include "com/apartment.h"
+#include "com/com_runtime.h"
+#include "shell/sip_manager.h"
 #include "shell/text_editor.h"
 
 namespace platform::shell {
 
+// The input method goes before COM lets its library go, so that the
+// library's objects die while its code is still there.
 void CloseInputServices()
 {
+    SipManager::Stop();
+    com::CloseCom();
     device::ClearCallbackLog();
     FocusedEditor().Clear();
-    com::ResetApartment();
 }
 
 }  // namespace platform::shell
