@@ -79,13 +79,3 @@ TEST_F(SipCallbackLogTest, ClearingTheLogKeepsTheTextAndANewDeviceStartsEmpty)
     EXPECT_TRUE(device::CallbackLog().empty());
     EXPECT_EQ(device::EditorText(), u"");
 }
-
-TEST_F(SipCallbackLogTest, AnswersForItsOwnInterfacesOnly)
-{
-    void* object = nullptr;
-    EXPECT_EQ(callback.QueryInterface(IID_IIMCallback, &object), S_OK);
-    EXPECT_EQ(object, static_cast<IIMCallback*>(&callback));
-    EXPECT_EQ(callback.QueryInterface(IID_IUnknown, &object), S_OK);
-    EXPECT_EQ(callback.QueryInterface(IID_IInputMethod, &object), E_NOINTERFACE);
-    EXPECT_EQ(object, nullptr);
-}
