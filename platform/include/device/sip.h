@@ -1,6 +1,7 @@
 // The input panel as the driver sees it: which input method is current, the
 // panel shown or hidden, and every call an input method made on the panel's
-// IIMCallback.
+// IIMCallback. The panel starts on the first use of any of this (or of
+// SHSipInfo) with the stored current input method.
 #pragma once
 
 #include <string>
@@ -15,8 +16,9 @@ namespace device {
 bool SelectInputMethod(const CLSID& clsid);
 CLSID CurrentInputMethod();
 
-// Showing, then the SIP window shown; Hiding, then hidden. Nothing when the
-// panel already is so.
+// Showing and GetInfo (for the panel's place), then the SIP window shown;
+// Hiding, then hidden, then GetInfo (for its state). Nothing when the panel
+// already is so.
 void ShowInputPanel();
 void HideInputPanel();
 bool IsInputPanelShown();
@@ -32,11 +34,11 @@ HRESULT OpenInputMethodOptions();
 struct CallbackRecord {
     enum class Call { SetImInfo, SendVirtualKey, SendCharEvents, SendString };
     Call call;
-    UINT virtualKey = 0;        // SendVirtualKey, SendCharEvents
-    DWORD flags = 0;            // fdwFlags, dwFlags or uKeyFlags
-    RECT rect = {};             // SetImInfo: rcSipRect
-    UINT count = 0;             // uChars or dwChars as passed
-    std::vector<UINT> shifts{};     // SendCharEvents: puShift[0..count)
+    UINT virtualKey = 0;             // SendVirtualKey, SendCharEvents
+    DWORD flags = 0;                 // fdwFlags, dwFlags or uKeyFlags
+    RECT rect = {};                  // SetImInfo: rcSipRect
+    UINT count = 0;                  // uChars or dwChars as passed
+    std::vector<UINT> shifts{};      // SendCharEvents: puShift[0..count)
     std::vector<UINT> characters{};  // SendCharEvents: puChars; SendString: the text
 };
 
