@@ -9,7 +9,12 @@
 #include "message_sequence.h"
 #include "test_module/test_module.h"
 
-inline extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved);
+inline bool operator==(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved);
 STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv);
 STDAPI DllCanUnloadNow();
 
@@ -40,9 +45,9 @@ protected:
     void SetUp() override
     {
         FreshDevice::SetUp();
-        PanelCalls().clear();
         TheTestModule().settings = TestSettings();
         DllMain(nullptr, DLL_PROCESS_ATTACH, nullptr);
+        PanelCalls().clear();
         WNDCLASSW sipClass = {};
         sipClass.lpfnWndProc = DefWindowProcW;
         sipClass.lpszClassName = TEXT("TestSipWindow");
@@ -80,6 +85,18 @@ protected:
     IInputMethodEx* method = nullptr;
     RecordingCallback callback;
 };
+
+TEST_F(SipServerTest, AttachInitializesThePanelsOnlyWhileNoObjectIsAlive)
+{
+    DllMain(nullptr, DLL_THREAD_ATTACH, nullptr);
+    EXPECT_EQ(PanelCalls(), (std::vector<std::string>{"first.Init", "second.Init"}));
+
+    PanelCalls().clear();
+    Create();
+    DllMain(nullptr, DLL_PROCESS_ATTACH, nullptr);
+    DllMain(nullptr, DLL_PROCESS_DETACH, nullptr);
+    EXPECT_TRUE(PanelCalls().empty());
+}
 
 TEST_F(SipServerTest, ForeignClassIsRefusedWithOutOfMemory)
 {
