@@ -16,6 +16,7 @@
 #include "kernel/virtual_clock.h"
 #include "library/module_lifecycle.h"
 #include "registry/registry_store.h"
+#include "user/idle_delivery.h"
 #include "user/user_state.h"
 
 extern const char kFreshDeviceData[];
@@ -37,6 +38,7 @@ OpenDevice current;
 void ResetKernel()
 {
     platform::kernel::ResetClock();
+    platform::kernel::SetClockAdvanceHandler(platform::user::RunTimersUntil);
     platform::kernel::ResetMessageBoxes();
     platform::user::Reset();
     device::TakeFaults();
