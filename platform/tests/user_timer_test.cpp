@@ -1,8 +1,6 @@
-#include <string>
 #include <vector>
 
 #include <device/clock.h>
-#include <device/device.h>
 #include <device/message_log.h>
 
 #include "message_sequence.h"
@@ -198,14 +196,4 @@ TEST_F(UserTimerTest, PaintsAskedForByAHandlerArriveBeforeTheNextTimer)
         {WM_PAINT, kMessageOnly, 0, 0, window},
     };
     EXPECT_TRUE(MessageLogMatches("the device goes idle between timers", traffic));
-}
-
-TEST_F(UserTimerTest, ADeviceStartedAfreshHasNoTimers)
-{
-    SetTimer(window, 1, 100, nullptr);
-    device::AdvanceClock(50);
-    Restart();
-    device::AdvanceClock(500);
-    EXPECT_TRUE(fired.empty());
-    EXPECT_EQ(device::Now(), 500u) << "the fresh device's clock started at 0";
 }

@@ -1,3 +1,5 @@
+#include <string>
+
 #include <device/faults.h>
 #include <device/pen.h>
 
