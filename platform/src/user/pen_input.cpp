@@ -52,10 +52,11 @@ HWND Send(POINT point, UINT message, WPARAM keys)
     return target ? target->handle : nullptr;
 }
 
-bool PenIs(bool down, const char* event)
+// A pen-down needs the pen up, a pen-up needs it down.
+bool PenIs(bool mustBeDown, const char* event)
 {
-    if (Input().penDown == down) return true;
-    device::ReportFault(std::string(event) + " while the pen is " + (down ? "up" : "down"));
+    if (Input().penDown == mustBeDown) return true;
+    device::ReportFault(std::string(event) + " while the pen is " + (mustBeDown ? "up" : "down"));
     return false;
 }
 
