@@ -59,6 +59,7 @@ int wsprintfW(WCHAR (&buffer)[N], LPCWSTR format, ...)
 
 // Windows and messages.
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT, DWORD);
 
 typedef struct tagWNDCLASSW {
     UINT style;
@@ -263,5 +264,24 @@ WINBASEAPI BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect);
 WINBASEAPI LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 WINBASEAPI LRESULT WINAPI SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 WINBASEAPI BOOL WINAPI SystemParametersInfoW(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWinIni);
+
+// Pen capture.
+WINBASEAPI HWND WINAPI SetCapture(HWND hWnd);
+WINBASEAPI BOOL WINAPI ReleaseCapture(void);
+WINBASEAPI HWND WINAPI GetCapture(void);
+WINBASEAPI UINT WINAPI GetDoubleClickTime(void);
+
+// Window timers. A timer procedure is not supported: timers arrive as WM_TIMER.
+WINBASEAPI UINT WINAPI SetTimer(HWND hWnd, UINT nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
+WINBASEAPI BOOL WINAPI KillTimer(HWND hWnd, UINT uIDEvent);
+
+// Invalidation and painting.
+WINBASEAPI BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
+WINBASEAPI BOOL WINAPI ValidateRect(HWND hWnd, const RECT* lpRect);
+WINBASEAPI BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
+WINBASEAPI BOOL WINAPI UpdateWindow(HWND hWnd);
+WINBASEAPI HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
+WINBASEAPI BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
+
 WINBASEAPI HBITMAP WINAPI LoadBitmapW(HINSTANCE hInstance, LPCWSTR lpBitmapName);
 WINBASEAPI int WINAPI LoadStringW(HINSTANCE hInstance, UINT uID, LPWSTR lpBuffer, int cchBufferMax);

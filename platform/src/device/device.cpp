@@ -17,6 +17,7 @@
 #include "library/module_lifecycle.h"
 #include "registry/registry_store.h"
 #include "shell/input_services.h"
+#include "user/idle_delivery.h"
 #include "user/user_state.h"
 
 extern const char kFreshDeviceData[];
@@ -38,6 +39,7 @@ OpenDevice current;
 void ResetKernel()
 {
     platform::kernel::ResetClock();
+    platform::kernel::SetClockAdvanceHandler(platform::user::RunTimersUntil);
     platform::kernel::ResetMessageBoxes();
     platform::user::Reset();
     device::TakeFaults();

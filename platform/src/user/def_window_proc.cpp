@@ -37,6 +37,14 @@ LRESULT WindowPositionChanged(HWND handle, LPARAM lParam)
     return 0;
 }
 
+// Whatever the window shows stays: the update rectangle is simply emptied.
+LRESULT Paint(HWND handle)
+{
+    PAINTSTRUCT paint;
+    if (BeginPaint(handle, &paint)) EndPaint(handle, &paint);
+    return 0;
+}
+
 LRESULT DefaultHandling(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
     std::shared_ptr<Window> window = Windows().Find(handle);
@@ -53,6 +61,8 @@ LRESULT DefaultHandling(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_WINDOWPOSCHANGED:
         return WindowPositionChanged(handle, lParam);
+    case WM_PAINT:
+        return Paint(handle);
     default:
         return 0;
     }

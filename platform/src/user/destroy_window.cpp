@@ -37,11 +37,14 @@ void SendDestroyMessages(const std::shared_ptr<Window>& window)
     }
 }
 
+// A dying window's timers and capture go with it, without a message.
 void Forget(HWND handle)
 {
     std::shared_ptr<Window> window = Windows().Find(handle);
     if (!window) return;
     for (HWND child : std::vector<HWND>(window->children)) Forget(child);
+    Timers().KillAllOf(handle);
+    if (Input().capture == handle) Input().capture = nullptr;
     if (WindowClass* windowClass = Classes().Find(MAKEINTATOM(window->classAtom))) --windowClass->windowCount;
     Windows().Remove(handle);
 }

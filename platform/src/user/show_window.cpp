@@ -42,10 +42,12 @@ BOOL Show(HWND handle, int command)
     bool wasVisible = (window->style & WS_VISIBLE) != 0;
     bool show = showing == Showing::Show;
     if (show == wasVisible || !Notify(handle, WM_SHOWWINDOW, show, 0)) return wasVisible;
-    if (show)
+    if (show) {
         window->style |= WS_VISIBLE;
-    else
+        InvalidateRect(handle, nullptr, TRUE);  // all of it is new on the screen
+    } else {
         window->style &= ~WS_VISIBLE;
+    }
     return wasVisible;
 }
 

@@ -6,6 +6,8 @@ namespace {
 
 platform::user::ClassRegistry classes;
 platform::user::WindowTable windows;
+platform::user::InputState input;
+platform::user::TimerQueue timers;
 
 }  // namespace
 
@@ -15,8 +17,21 @@ ClassRegistry& Classes() { return classes; }
 
 WindowTable& Windows() { return windows; }
 
+InputState& Input() { return input; }
+
+TimerQueue& Timers() { return timers; }
+
+std::shared_ptr<Window> FindOrFail(HWND handle)
+{
+    std::shared_ptr<Window> window = windows.Find(handle);
+    if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return window;
+}
+
 void Reset()
 {
+    timers.Clear();
+    input = {};
     windows.Clear();
     classes.Clear();
     device::ClearMessageLog();

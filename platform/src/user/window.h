@@ -26,6 +26,8 @@ struct Window {
     std::u16string text;
     std::vector<BYTE> extraBytes;  // the class's cbWndExtra, zeroed
     bool destroying = false;       // WM_DESTROY is on its way; the handle is still good until it is done
+    RECT update{};                 // client area awaiting WM_PAINT: the bounding rectangle of what was invalidated
+    bool eraseUpdate = false;      // an invalidation asked for the background to be erased
 };
 
 }  // namespace platform::user

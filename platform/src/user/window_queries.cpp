@@ -5,13 +5,6 @@ namespace {
 
 using namespace platform::user;
 
-std::shared_ptr<Window> FindOrFail(HWND handle)
-{
-    std::shared_ptr<Window> window = Windows().Find(handle);
-    if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return window;
-}
-
 BOOL AnswerRect(HWND handle, LPRECT answer, RECT (*rectOf)(const Window&))
 {
     std::shared_ptr<Window> window = FindOrFail(handle);
@@ -22,13 +15,6 @@ BOOL AnswerRect(HWND handle, LPRECT answer, RECT (*rectOf)(const Window&))
     }
     *answer = rectOf(*window);
     return TRUE;
-}
-
-// No window here has a caption or border of its own, so the client area is
-// the whole window.
-RECT ClientRect(const Window& window)
-{
-    return {0, 0, window.rect.right - window.rect.left, window.rect.bottom - window.rect.top};
 }
 
 }  // namespace

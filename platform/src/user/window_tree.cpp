@@ -16,6 +16,11 @@ RECT ScreenRect(const Window& window)
     return rect;
 }
 
+RECT ClientRect(const Window& window)
+{
+    return {0, 0, window.rect.right - window.rect.left, window.rect.bottom - window.rect.top};
+}
+
 bool IsShownWithAncestors(const Window& window)
 {
     if (!(window.style & WS_VISIBLE)) return false;

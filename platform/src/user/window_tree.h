@@ -10,6 +10,10 @@ namespace platform::user {
 // The window's rectangle in screen coordinates.
 RECT ScreenRect(const Window& window);
 
+// The window's client area in its own coordinates. No window here has a
+// caption or border of its own, so it is the whole window.
+RECT ClientRect(const Window& window);
+
 // True when the window and every ancestor have WS_VISIBLE.
 bool IsShownWithAncestors(const Window& window);
 
