@@ -196,6 +196,20 @@ typedef struct tagPAINTSTRUCT {
 
 #define MK_LBUTTON 0x0001
 
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_MENU 0x12
+#define VK_CAPITAL 0x14
+#define VK_SPACE 0x20
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_DELETE 0x2E
+
 #define SPI_GETWORKAREA 48
 
 #define SIZE_RESTORED 0
