@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cctype>
 #include <set>
 #include <string>
 

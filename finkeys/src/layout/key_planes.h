@@ -19,7 +19,7 @@ enum CapsEffect {
     CapsIgnored,
     CapsInvertsShift,         // letters: Caps + Shift types lower case; not with Alt
     CapsInvertsShiftWithAlt,  // Backspace/Delete: also with Alt
-    CapsActsAsShift,
+    CapsActsAsShift,          // a rectangle that only completes a key group
 };
 
 struct KeyRow {
