@@ -119,11 +119,11 @@ TEST_F(LayoutTest, CapsSwapsShiftOnLettersOnlyAndKey13FollowsShiftXorCaps)
     for (const Panel& panel : kPanels) {
         const PanelLayout& layout = panel.layout;
         for (int key = 0; key < kKeyCount; ++key) {
+            if (key == 13 || (key == 56 && &layout == &kEnglishLayout)) continue;  // checked below
             const bool letter = panel.letterKeys.count(key) > 0;
             for (int plane = 4; plane < kPlaneCount; ++plane) {
                 const bool shift = plane & 1, alt = plane & 2;
                 const int source = PlaneIndex(letter && !alt ? !shift : shift, alt, false);
-                if (key == 13 || (key == 56 && &layout == &kEnglishLayout)) continue;
                 EXPECT_EQ(Text(Def(layout, key, plane).label), Text(Def(layout, key, source).label))
                     << panel.name << " key " << key << " plane " << plane << " must copy plane " << source;
                 EXPECT_EQ(Def(layout, key, plane).code, Def(layout, key, source).code) << panel.name << " key " << key;
