@@ -15,7 +15,7 @@ CommandOutcome Wait(const CommandCall& call)
     return CommandOutcome::Done();
 }
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"wait", "", "MS", "advances the device's clock", Needs::Nothing, &Wait},
 };
 

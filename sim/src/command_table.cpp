@@ -6,14 +6,14 @@ namespace {
 
 using Resolved = Parsed<ResolvedCommand, ScriptError>;
 
-std::string ArgumentCountError(const CommandSpec& spec, size_t given)
+std::string ArgumentCountError(const CommandEntry& spec, size_t given)
 {
     std::string usage = spec.usage.empty() ? "no arguments" : std::string(spec.usage);
     return "wrong number of arguments: " + CommandName(spec) + " takes " + usage + ", got " +
            std::to_string(given);
 }
 
-std::optional<ScriptError> BlockError(const CommandSpec& spec, const ScriptStatement& statement)
+std::optional<ScriptError> BlockError(const CommandEntry& spec, const ScriptStatement& statement)
 {
     if (spec.block == Block::None && !statement.block.empty())
         return ScriptError{statement.block.front().number,
@@ -25,25 +25,25 @@ std::optional<ScriptError> BlockError(const CommandSpec& spec, const ScriptState
 
 }  // namespace
 
-std::string CommandName(const CommandSpec& spec)
+std::string CommandName(const CommandEntry& spec)
 {
     return spec.verb.empty() ? std::string(spec.family) : std::string(spec.family) + " " + std::string(spec.verb);
 }
 
-void CommandTable::Add(std::span<const CommandSpec> family) { specs_.insert(specs_.end(), family.begin(), family.end()); }
+void CommandTable::Add(std::span<const CommandEntry> family) { specs_.insert(specs_.end(), family.begin(), family.end()); }
 
-std::vector<const CommandSpec*> CommandTable::Family(const std::string& name) const
+std::vector<const CommandEntry*> CommandTable::Family(const std::string& name) const
 {
-    std::vector<const CommandSpec*> family;
-    for (const CommandSpec& spec : specs_)
+    std::vector<const CommandEntry*> family;
+    for (const CommandEntry& spec : specs_)
         if (spec.family == name) family.push_back(&spec);
     return family;
 }
 
-std::string CommandTable::VerbList(const std::vector<const CommandSpec*>& family)
+std::string CommandTable::VerbList(const std::vector<const CommandEntry*>& family)
 {
     std::string list;
-    for (const CommandSpec* spec : family) list += (list.empty() ? "" : ", ") + std::string(spec->verb);
+    for (const CommandEntry* spec : family) list += (list.empty() ? "" : ", ") + std::string(spec->verb);
     return list;
 }
 
@@ -51,17 +51,17 @@ Resolved CommandTable::Resolve(const ScriptStatement& statement) const
 {
     const ScriptLine& line = statement.command;
     const std::string& first = line.words.front().text;
-    std::vector<const CommandSpec*> family = Family(first);
+    std::vector<const CommandEntry*> family = Family(first);
     if (family.empty()) return Resolved::Failure({line.number, "unknown command \"" + first + "\""});
 
-    const CommandSpec* spec = family.front();
+    const CommandEntry* spec = family.front();
     size_t nameWords = 1;
     if (!spec->verb.empty()) {
         if (line.words.size() < 2)
             return Resolved::Failure({line.number, first + " needs one of: " + VerbList(family)});
         const std::string& verb = line.words[1].text;
         spec = nullptr;
-        for (const CommandSpec* candidate : family)
+        for (const CommandEntry* candidate : family)
             if (candidate->verb == verb) spec = candidate;
         if (!spec)
             return Resolved::Failure({line.number, "unknown command \"" + first + " " + verb + "\" (" + first +

@@ -5,30 +5,30 @@
 #include <string>
 #include <vector>
 
-#include "command_spec.h"
+#include "command_entry.h"
 #include "parsed.h"
 #include "script.h"
 
 struct ResolvedCommand {
-    const CommandSpec* spec;
+    const CommandEntry* spec;
     std::span<const ScriptWord> args;
 };
 
 class CommandTable {
 public:
-    void Add(std::span<const CommandSpec> family);
+    void Add(std::span<const CommandEntry> family);
 
     // Finds the statement's command and checks its argument count and block.
     Parsed<ResolvedCommand, ScriptError> Resolve(const ScriptStatement& statement) const;
 
-    const std::vector<CommandSpec>& specs() const { return specs_; }
+    const std::vector<CommandEntry>& specs() const { return specs_; }
 
 private:
-    std::vector<const CommandSpec*> Family(const std::string& name) const;
-    static std::string VerbList(const std::vector<const CommandSpec*>& family);
+    std::vector<const CommandEntry*> Family(const std::string& name) const;
+    static std::string VerbList(const std::vector<const CommandEntry*>& family);
 
-    std::vector<CommandSpec> specs_;
+    std::vector<CommandEntry> specs_;
 };
 
 // "reg set", or "wait" for a command without a verb.
-std::string CommandName(const CommandSpec& spec);
+std::string CommandName(const CommandEntry& spec);

@@ -50,7 +50,7 @@ CommandOutcome Open(const CommandCall& call)
                     "the device image in " + folder);
 }
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"device", "new", "[FOLDER]", "starts a fresh device: in memory, or as an image in FOLDER (its old content goes)",
      Needs::Nothing, &New},
     {"device", "open", "FOLDER", "opens the device image in FOLDER (a fresh one when there is none)", Needs::Nothing,

@@ -11,7 +11,7 @@ CommandOutcome EchoText(const CommandCall& call)
     return CommandOutcome::Done();
 }
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"echo", "", "[TEXT...]", "writes a line of its own into the transcript", Needs::Nothing, &EchoText,
      Block::None, Echo::Silent},
 };

@@ -90,7 +90,7 @@ CommandOutcome List(const CommandCall& call)
     return CommandOutcome::Done();
 }
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"file", "put", "PATH CONTENT", "writes a file (\"text\" or @HOSTFILE), creating its folders", Needs::Device,
      &Put},
     {"file", "expect", "PATH CONTENT", "checks a file's whole content (\"text\" or @HOSTFILE)", Needs::Device,

@@ -13,7 +13,7 @@ const char kUsage[] =
     "\n"
     "script commands (one a line, # starts a comment, \"strings\" take \\\" \\\\ \\n \\t \\uXXXX):\n";
 
-std::string Synopsis(const CommandSpec& spec)
+std::string Synopsis(const CommandEntry& spec)
 {
     return spec.usage.empty() ? CommandName(spec) : CommandName(spec) + " " + std::string(spec.usage);
 }
@@ -23,9 +23,9 @@ std::string Synopsis(const CommandSpec& spec)
 std::string HelpText(const CommandTable& commands)
 {
     size_t width = 0;
-    for (const CommandSpec& spec : commands.specs()) width = std::max(width, Synopsis(spec).size());
+    for (const CommandEntry& spec : commands.specs()) width = std::max(width, Synopsis(spec).size());
     std::string text = kUsage;
-    for (const CommandSpec& spec : commands.specs()) {
+    for (const CommandEntry& spec : commands.specs()) {
         std::string synopsis = Synopsis(spec);
         text += "  " + synopsis + std::string(width - synopsis.size() + 2, ' ') + std::string(spec.summary) + "\n";
     }

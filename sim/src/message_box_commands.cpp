@@ -40,7 +40,7 @@ CommandOutcome Show(const CommandCall& call)
     return CommandOutcome::Done();
 }
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"msgbox", "answer", "ANSWER", "queues the answer for the next message box (ok, cancel, yes, no, ...)",
      Needs::Nothing, &Answer},
     {"msgbox", "expect", "TEXT CAPTION STYLE", "checks the next message box not yet checked (STYLE in hex: 0x24)",

@@ -94,7 +94,7 @@ CommandOutcome Dump(const CommandCall& call)
     return CommandOutcome::Done();
 }
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"reg", "set", "KEY NAME TYPE [VALUE...]", "writes a value, creating the key", Needs::Device, &Set},
     {"reg", "delete", "KEY [NAME]", "deletes a value, or the key with all below it", Needs::Device, &Delete},
     {"reg", "expect", "KEY NAME TYPE [VALUE...]", "checks a value's type and data", Needs::Device, &Expect},

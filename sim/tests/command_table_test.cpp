@@ -9,7 +9,7 @@ namespace {
 
 CommandOutcome Nothing(const CommandCall&) { return CommandOutcome::Done(); }
 
-const CommandSpec kSpecs[] = {
+const CommandEntry kSpecs[] = {
     {"reg", "set", "KEY NAME TYPE [VALUE...]", "", Needs::Device, &Nothing},
     {"reg", "dump", "[KEY]", "", Needs::Device, &Nothing},
     {"wait", "", "MS", "", Needs::Nothing, &Nothing},

@@ -42,7 +42,7 @@ bool Formatter::Format(const WCHAR* format)
             output_.Put(*cursor);
             continue;
         }
-        FormatSpec spec;
+        Conversion spec;
         cursor = ParseSpec(cursor + 1, spec);
         if (!spec.type) break;  // a '%' at the very end writes nothing
         if (!Convert(spec)) {
@@ -53,7 +53,7 @@ bool Formatter::Format(const WCHAR* format)
     return true;
 }
 
-const WCHAR* Formatter::ParseSpec(const WCHAR* cursor, FormatSpec& spec)
+const WCHAR* Formatter::ParseSpec(const WCHAR* cursor, Conversion& spec)
 {
     cursor = ParseFlags(cursor, spec);
     cursor = ParseCount(cursor, spec.width);
@@ -76,7 +76,7 @@ const WCHAR* Formatter::ParseSpec(const WCHAR* cursor, FormatSpec& spec)
     return cursor;
 }
 
-const WCHAR* Formatter::ParseFlags(const WCHAR* cursor, FormatSpec& spec)
+const WCHAR* Formatter::ParseFlags(const WCHAR* cursor, Conversion& spec)
 {
     bool signFlags = dialect_ == FormatDialect::Runtime;
     for (;; ++cursor) {
@@ -104,7 +104,7 @@ const WCHAR* Formatter::ParseCount(const WCHAR* cursor, int& count)
     return cursor;
 }
 
-bool Formatter::Convert(const FormatSpec& spec)
+bool Formatter::Convert(const Conversion& spec)
 {
     switch (spec.type) {
     case u'd':
@@ -128,13 +128,13 @@ bool Formatter::Convert(const FormatSpec& spec)
 
 // The platform's runtime pads text with zeros too when the '0' flag is given.
 template <typename View>
-void Formatter::PutText(const FormatSpec& spec, View text)
+void Formatter::PutText(const Conversion& spec, View text)
 {
     PutPadded(spec, spec.zeroPad ? u'0' : u' ', text.size(), [&] { output_.PutText(text); });
 }
 
 template <typename Body>
-void Formatter::PutPadded(const FormatSpec& spec, WCHAR pad, size_t length, Body body)
+void Formatter::PutPadded(const Conversion& spec, WCHAR pad, size_t length, Body body)
 {
     size_t padding = Padding(spec.width, length);
     if (!spec.leftAlign) output_.PutRepeated(pad, padding);
@@ -142,7 +142,7 @@ void Formatter::PutPadded(const FormatSpec& spec, WCHAR pad, size_t length, Body
     if (spec.leftAlign) output_.PutRepeated(u' ', padding);
 }
 
-void Formatter::PutSigned(const FormatSpec& spec)
+void Formatter::PutSigned(const Conversion& spec)
 {
     int value = va_arg(args_, int);
     if (spec.size == SizePrefix::Short) value = static_cast<short>(value);
@@ -153,7 +153,7 @@ void Formatter::PutSigned(const FormatSpec& spec)
 }
 
 // A negative int prints as its 32-bit two's complement.
-void Formatter::PutUnsigned(const FormatSpec& spec, unsigned base)
+void Formatter::PutUnsigned(const Conversion& spec, unsigned base)
 {
     uint32_t value = va_arg(args_, unsigned int);
     if (spec.size == SizePrefix::Short) value = static_cast<uint16_t>(value);
@@ -165,7 +165,7 @@ void Formatter::PutUnsigned(const FormatSpec& spec, unsigned base)
 // C's rules: the precision is the least number of digits (none for a zero of
 // precision 0) and, when given, turns the '0' flag off; zeros from that flag
 // go between the sign or prefix and the digits.
-void Formatter::PutNumber(const FormatSpec& spec, uint32_t magnitude, std::u16string_view prefix, unsigned base)
+void Formatter::PutNumber(const Conversion& spec, uint32_t magnitude, std::u16string_view prefix, unsigned base)
 {
     std::u16string_view digitSet = spec.type == u'X' ? u"0123456789ABCDEF" : u"0123456789abcdef";
     WCHAR digits[32];
@@ -187,7 +187,7 @@ void Formatter::PutNumber(const FormatSpec& spec, uint32_t magnitude, std::u16st
     });
 }
 
-void Formatter::PutCharacter(const FormatSpec& spec, bool narrow)
+void Formatter::PutCharacter(const Conversion& spec, bool narrow)
 {
     int value = va_arg(args_, int);
     WCHAR c = narrow ? static_cast<unsigned char>(value) : static_cast<WCHAR>(value);
@@ -195,7 +195,7 @@ void Formatter::PutCharacter(const FormatSpec& spec, bool narrow)
 }
 
 // A null string prints "(null)".
-void Formatter::PutString(const FormatSpec& spec, bool narrow)
+void Formatter::PutString(const Conversion& spec, bool narrow)
 {
     if (narrow) {
         const char* text = va_arg(args_, const char*);

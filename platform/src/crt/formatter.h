@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "format_spec.h"
+#include "conversion.h"
 #include "wide_output.h"
 
 namespace platform::crt {
@@ -32,22 +32,22 @@ public:
 private:
     // Reads a conversion's flags, width, precision and size from just past
     // its '%'; returns where its type character is.
-    const WCHAR* ParseSpec(const WCHAR* cursor, FormatSpec& spec);
-    const WCHAR* ParseFlags(const WCHAR* cursor, FormatSpec& spec);
+    const WCHAR* ParseSpec(const WCHAR* cursor, Conversion& spec);
+    const WCHAR* ParseFlags(const WCHAR* cursor, Conversion& spec);
     const WCHAR* ParseCount(const WCHAR* cursor, int& count);
-    bool Convert(const FormatSpec& spec);
+    bool Convert(const Conversion& spec);
 
-    void PutSigned(const FormatSpec& spec);
-    void PutUnsigned(const FormatSpec& spec, unsigned base);
-    void PutNumber(const FormatSpec& spec, uint32_t magnitude, std::u16string_view prefix, unsigned base);
-    void PutCharacter(const FormatSpec& spec, bool narrow);
-    void PutString(const FormatSpec& spec, bool narrow);
+    void PutSigned(const Conversion& spec);
+    void PutUnsigned(const Conversion& spec, unsigned base);
+    void PutNumber(const Conversion& spec, uint32_t magnitude, std::u16string_view prefix, unsigned base);
+    void PutCharacter(const Conversion& spec, bool narrow);
+    void PutString(const Conversion& spec, bool narrow);
     template <typename View>
-    void PutText(const FormatSpec& spec, View text);
+    void PutText(const Conversion& spec, View text);
 
     // Writes a field of LENGTH code units that BODY puts, padded to the width.
     template <typename Body>
-    void PutPadded(const FormatSpec& spec, WCHAR pad, size_t length, Body body);
+    void PutPadded(const Conversion& spec, WCHAR pad, size_t length, Body body);
 
     WideOutput& output_;
     FormatDialect dialect_;

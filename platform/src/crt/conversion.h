@@ -11,7 +11,7 @@ enum class SizePrefix {
     Long,   // l or w: the platform's 32-bit long, wide characters and strings
 };
 
-struct FormatSpec {
+struct Conversion {
     bool leftAlign = false;  // '-': pad on the right
     bool zeroPad = false;    // '0': pad with zeros rather than spaces
     bool plusSign = false;   // '+': a sign on positive numbers too

@@ -21,7 +21,7 @@ struct CommandCall {
 
 using CommandHandler = CommandOutcome (*)(const CommandCall& call);
 
-struct CommandSpec {
+struct CommandEntry {
     std::string_view family;   // "reg"
     std::string_view verb;     // "set"; empty when the family is the whole name ("wait")
     std::string_view usage;    // "KEY NAME TYPE [VALUE...]": also gives the argument count
