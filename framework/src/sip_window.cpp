@@ -18,6 +18,13 @@ LRESULT CALLBACK SipWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     SipModule* module = ModuleOf(window);
     if (!module) return DefWindowProcW(window, message, wParam, lParam);
     switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        module->CurrentPanel()->Paint(dc, &paint);
+        EndPaint(window, &paint);
+        return 0;
+    }
     case WM_TIMER:
         module->OnTimer(static_cast<UINT>(wParam));
         return 0;

@@ -259,9 +259,14 @@ TEST_F(SipServerTest, WindowHandsPenAndTimerMessagesToTheCurrentPanel)
     SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(-5, 90));
     SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(1, 2));
     SendMessageW(window, WM_TIMER, 2, 0);
+    ShowWindow(window, SW_SHOW);
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
     EXPECT_EQ(PanelCalls(), (std::vector<std::string>{"first.OnPenDown 10,20", "first.OnPenMove -5,90",
                                                       "first.OnPenUp -5,90", "first.OnDoubleTap 1,2",
-                                                      "first.OnTimer 2"}));
+                                                      "first.OnTimer 2", "first.Paint"}));
+    RECT update = {};
+    EXPECT_FALSE(GetUpdateRect(window, &update, FALSE)) << "painting validated the window";
 }
 
 TEST_F(SipServerTest, DeselectDestroysTheWindowAndFreesItsClassForTheNextSelect)
