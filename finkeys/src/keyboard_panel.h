@@ -61,18 +61,15 @@ public:
     virtual const KeyDef* GetKeyDef(int key, bool shift, bool alt, bool caps) = 0;
 
     static constexpr int kLabelSize = 10;
-    static constexpr UINT kFirstRepeatTimer = 1;
-    static constexpr UINT kNextRepeatTimer = 2;
 
+protected:
     bool CapsOn() const { return caps; }
     bool ShiftOn() const { return shift; }
-    bool AltOn() const { return alt; }
-    bool CtrlOn() const { return ctrl; }
-    bool ShiftLocked() const { return shiftLock; }
-    WCHAR PendingDead() const { return pendingDead; }
 
 private:
     static constexpr int kImageSlots = 9;
+    static constexpr UINT kFirstRepeatTimer = 1;
+    static constexpr UINT kNextRepeatTimer = 2;
 
     void ReleaseLatched(bool all);
     void ClearDead();
