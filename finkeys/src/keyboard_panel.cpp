@@ -100,6 +100,9 @@ void KeyboardPanel::OnPenUp(int x, int y)
         swallowNextUp = false;
         return;
     }
+    // A pen that went down elsewhere and is lifted here pressed nothing: it
+    // must not read as a swipe from (-1, -1).
+    if (downPoint.x == kNoPoint.x && downPoint.y == kNoPoint.y) return;
     ReleaseCapture();
     int key = PressedKey();
     curPoint = kNoPoint;

@@ -2,6 +2,7 @@
 // taps, double taps, slides and swipes, and what the focused editor shows.
 #include <windows.h>
 
+#include <device/pen.h>
 #include <device/sip.h>
 #include <device/text.h>
 #include <device/text_editor.h>
@@ -222,4 +223,14 @@ TEST_F(KeyInputTest, HidingLetsGoOfALockedShiftAndShowingPressesItAgain)
     EXPECT_TRUE(CallbackLogMatches("hide, show, a",
                                    Join({Key("SendVirtualKey(0x10, 0x0)"), Key("SendVirtualKey(0x10, 0x2)"),
                                          Key("SendVirtualKey(0x10, 0x0)"), Typed("A", kShift)})));
+}
+
+TEST_F(KeyInputTest, APenLiftedOverTheKeyboardAfterAPressElsewhereTypesNothing)
+{
+    POINT above = ScreenPoint(30, -100);
+    device::PenDown(above.x, above.y);
+    PenUp(200, 40);
+    EXPECT_TRUE(CallbackLogMatches("pen-up alone", {}));
+    Run(std::vector<Stroke>{Tap(kKeyA)});
+    EXPECT_TRUE(CallbackLogMatches("a tap afterwards", Typed("a")));
 }
