@@ -30,7 +30,7 @@ bool Holds(const RECT& rect, POINT point)
     return rect.left <= point.x && point.x < rect.right && rect.top <= point.y && point.y < rect.bottom;
 }
 
-// Slowest (0) waits two seconds, fastest (9) a fifth of that.
+// Delay 0 waits two seconds before the first repeat, 9 a tenth of that.
 UINT FirstRepeatDelay() { return 2000 / static_cast<UINT>(Options().repeatDelay.Value() + 1); }
 UINT NextRepeatDelay() { return 700 / static_cast<UINT>(Options().repeatRate.Value() + 1); }
 
