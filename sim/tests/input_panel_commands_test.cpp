@@ -24,6 +24,8 @@ TEST_F(InputPanelCommandsTest, RefusalsNameWhatWasAskedAndWhy)
         {"sip expect-on maybe\n", "test.txt:1: write yes or no, not \"maybe\"\n"},
         {"text expect \"a\\tb\"\n", "test.txt:1: expected the text \"a\\tb\", found \"\"\n"},
         {"sip hide\ntap 10 10\n", "test.txt:2: the input panel is not shown: \"sip show\" first\n"},
+        {"sip show\npress 5 5\nmove 300 5\nrelease 300 5\nrelease 1 1\n",
+         "test.txt:5: device fault: pen up while the pen is up\n"},
         {"sip show\ntap 10 1.5\n", "test.txt:2: bad number \"1.5\": write a whole number in decimal, e.g. -12\n"},
     });
 }
