@@ -9,6 +9,11 @@ CommandTable BuildStandardCommands()
     AddRegistryCommands(table);
     AddFileCommands(table);
     AddMessageBoxCommands(table);
+    AddInputMethodCommands(table);
+    AddSipCommands(table);
+    AddTextCommands(table);
+    AddEventCommands(table);
+    AddPenCommands(table);
     AddClockCommands(table);
     AddEchoCommands(table);
     return table;

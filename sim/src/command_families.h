@@ -8,6 +8,11 @@ void AddDeviceCommands(CommandTable& table);
 void AddRegistryCommands(CommandTable& table);
 void AddFileCommands(CommandTable& table);
 void AddMessageBoxCommands(CommandTable& table);
+void AddInputMethodCommands(CommandTable& table);
+void AddSipCommands(CommandTable& table);
+void AddTextCommands(CommandTable& table);
+void AddEventCommands(CommandTable& table);
+void AddPenCommands(CommandTable& table);
 void AddClockCommands(CommandTable& table);
 void AddEchoCommands(CommandTable& table);
 

@@ -136,10 +136,41 @@ private:
     std::string error_;
 };
 
+// Where a row's comment starts (or its end), or nothing when a quote is left open.
+std::optional<size_t> RowEnd(std::string_view text)
+{
+    bool quoted = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (quoted && text[i] == '\\') {
+            ++i;
+        } else if (text[i] == '"') {
+            quoted = !quoted;
+        } else if (!quoted && text[i] == '#') {
+            return i;
+        }
+    }
+    if (quoted) return std::nullopt;
+    return text.size();
+}
+
 }  // namespace
 
 Parsed<ScriptLine> TokenizeLine(std::string_view text, int number)
 {
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
     return Tokenizer(text).Run(number);
+}
+
+Parsed<ScriptLine> TokenizeRow(std::string_view text, int number)
+{
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    std::optional<size_t> end = RowEnd(text);
+    if (!end) return Parsed<ScriptLine>::Failure(kUnterminated);
+    std::string_view row = text.substr(0, *end);
+    size_t first = row.find_first_not_of(" \t");
+    size_t last = row.find_last_not_of(" \t");
+    std::string source(first == std::string_view::npos ? "" : row.substr(first, last - first + 1));
+    Parsed<ScriptLine> words = Tokenizer(source).Run(number);
+    return ScriptLine{number, !text.empty() && IsSpace(text.front()), source,
+                      words ? words->words : std::vector<ScriptWord>{}};
 }

@@ -40,6 +40,17 @@ Parsed<DWORD> ParseDword(const ScriptWord& word)
     return static_cast<DWORD>(0x100000000u - *magnitude);
 }
 
+Parsed<int> ParseInteger(const ScriptWord& word)
+{
+    int value = 0;
+    const char* first = word.text.data();
+    const char* last = first + word.text.size();
+    auto [end, ec] = std::from_chars(first, last, value);
+    if (word.text.empty() || ec != std::errc() || end != last)
+        return Parsed<int>::Failure("bad number \"" + word.text + "\": write a whole number in decimal, e.g. -12");
+    return value;
+}
+
 Parsed<DWORD> ParseHexMask(const ScriptWord& word)
 {
     std::string_view text = word.text;

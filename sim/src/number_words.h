@@ -9,6 +9,9 @@
 // Decimal (negative allowed, stored as its 32-bit two's complement) or 0x hex.
 Parsed<DWORD> ParseDword(const ScriptWord& word);
 
+// Decimal, negative allowed, within int (pen coordinates).
+Parsed<int> ParseInteger(const ScriptWord& word);
+
 // Decimal or 0x hex, never negative.
 Parsed<DWORD> ParseUnsigned(const ScriptWord& word);
 

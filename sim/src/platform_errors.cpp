@@ -1,5 +1,7 @@
 #include "platform_errors.h"
 
+#include <cstdio>
+
 #include <winerror.h>
 
 namespace {
@@ -19,7 +21,8 @@ const NamedError kNames[] = {
     NAMED(ERROR_FILENAME_EXCED_RANGE), NAMED(ERROR_MORE_DATA),     NAMED(ERROR_NO_MORE_ITEMS),
     NAMED(ERROR_DIRECTORY),        NAMED(ERROR_BADDB),             NAMED(ERROR_BADKEY),
     NAMED(ERROR_CANTOPEN),         NAMED(ERROR_CANTREAD),          NAMED(ERROR_CANTWRITE),
-    NAMED(ERROR_KEY_DELETED),
+    NAMED(ERROR_KEY_DELETED),      NAMED(ERROR_MOD_NOT_FOUND),     NAMED(ERROR_PROC_NOT_FOUND),
+    NAMED(ERROR_BAD_EXE_FORMAT),
 };
 #undef NAMED
 
@@ -30,4 +33,11 @@ std::string ErrorText(DWORD code)
     for (const NamedError& named : kNames)
         if (named.code == code) return std::string(named.name) + " (" + std::to_string(code) + ")";
     return "error " + std::to_string(code);
+}
+
+std::string HresultText(HRESULT result)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(result));
+    return text;
 }

@@ -7,3 +7,6 @@
 
 // "ERROR_FILE_NOT_FOUND (2)"; a code without a name here is given by number.
 std::string ErrorText(DWORD code);
+
+// "0x80004005": failing HRESULTs are read in hex.
+std::string HresultText(HRESULT result);

@@ -12,9 +12,10 @@ Parsed<Script, ScriptError> ReadScript(std::string_view text)
         std::string_view raw = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         ++number;
-        Parsed<ScriptLine> line = TokenizeLine(raw, number);
+        bool indented = !raw.empty() && (raw.front() == ' ' || raw.front() == '\t');
+        Parsed<ScriptLine> line = indented ? TokenizeRow(raw, number) : TokenizeLine(raw, number);
         if (!line) return Parsed<Script, ScriptError>::Failure({number, line.error()});
-        if (line->words.empty()) continue;
+        if (line->source.empty()) continue;
         if (!line->indented) {
             script.push_back({*line, {}});
         } else if (script.empty()) {

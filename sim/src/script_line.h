@@ -15,5 +15,5 @@ struct ScriptLine {
     int number;                    // 1-based line in the script
     bool indented;                 // starts with white space: part of the command above
     std::string source;            // the line as written, without comment and outer white space
-    std::vector<ScriptWord> words;
+    std::vector<ScriptWord> words; // a block row not written as words has none
 };

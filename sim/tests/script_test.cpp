@@ -55,3 +55,26 @@ TEST(ScriptTest, AnEmptyScriptHasNoStatements)
     ASSERT_TRUE(script);
     EXPECT_TRUE(script->empty());
 }
+
+TEST(ScriptTest, BlockRowsAreKeptAsWrittenWithTheirOwnQuotingAndEscapes)
+{
+    Parsed<Script, ScriptError> script = ReadScript(
+        "events expect\n"
+        "    SendString(\"a#b\\r\\\"\", 4)   # a comment\n"
+        "    ? SetImInfo({0, 214, 240, 294}, 0x3)\n"
+        "    SendString(\"open, 1)\n");
+    ASSERT_FALSE(script);
+    EXPECT_EQ(script.error().line, 4) << "a row with an open quote is still refused";
+
+    script = ReadScript(
+        "events expect\n"
+        "    SendString(\"a#b\\r\\\"\", 4)   # a comment\n"
+        "    ? SetImInfo({0, 214, 240, 294}, 0x3)\n");
+    ASSERT_TRUE(script) << script.error().message;
+    const std::vector<ScriptLine>& rows = (*script)[0].block;
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].source, "SendString(\"a#b\\r\\\"\", 4)");
+    EXPECT_TRUE(rows[0].words.empty()) << "not written as script words";
+    EXPECT_EQ(rows[1].source, "? SetImInfo({0, 214, 240, 294}, 0x3)");
+    EXPECT_EQ(rows[1].words.size(), 6u);
+}
