@@ -32,7 +32,7 @@ CommandOutcome Expect(const CommandCall& call)
     return CommandOutcome::Done();
 }
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"events", "print", "", "prints the calls input methods made on the panel", Needs::Device, &Print},
     {"events", "clear", "", "forgets the calls made so far", Needs::Device, &Clear},
     {"events", "expect", "", "checks the calls made since the last check against the lines below",

@@ -64,7 +64,7 @@ CommandOutcome ExpectCurrent(const CommandCall& call)
                                   InputMethodName(current));
 }
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"im", "register", "LIB", "registers an input-method library (finkeys, qvpen or a device path)", Needs::Device,
      &Register},
     {"im", "unregister", "LIB", "unregisters an input-method library (finkeys, qvpen or a device path)",

@@ -55,7 +55,7 @@ CommandOutcome DoubleTap(const CommandCall& call)
     });
 }
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"tap", "", "X Y", "taps the input panel at X Y (its client coordinates)", Needs::Device, &Tap},
     {"press", "", "X Y", "puts the pen down on the input panel at X Y", Needs::Device, &Press},
     {"move", "", "X Y", "moves the pen, held down, to X Y", Needs::Device, &Move},

@@ -58,7 +58,7 @@ CommandOutcome Options(const CommandCall&)
     return CommandOutcome::Done();
 }
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"sip", "show", "", "shows the input panel", Needs::Device, &Show},
     {"sip", "hide", "", "hides the input panel", Needs::Device, &Hide},
     {"sip", "expect-rect", "L T R B", "checks the input panel's place on the screen", Needs::Device, &ExpectRect},

@@ -21,7 +21,7 @@ CommandOutcome Clear(const CommandCall&)
     return CommandOutcome::Done();
 }
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"text", "expect", "TEXT", "checks the focused application's whole text", Needs::Device, &Expect},
     {"text", "clear", "", "empties the focused application's text", Needs::Device, &Clear},
 };

@@ -11,7 +11,7 @@ using InputPanelCommandsTest = FreshDevice;
 TEST_F(InputPanelCommandsTest, RefusalsNameWhatWasAskedAndWhy)
 {
     ExpectFailures({
-        {"im register finkeys\n", "test.txt:1: finkeys is not built yet\n"},
+        {"im register qvpen\n", "test.txt:1: qvpen is not built yet\n"},
         {"im register notes\n",
          "test.txt:1: unknown library \"notes\": write finkeys, qvpen or a device path such as \\Windows\\x.dll\n"},
         {"im select {11111111-2222-3333-4444-555555555555}\n",
