@@ -1,8 +1,8 @@
 // file put / expect / expect-missing / list
+#include <device/device_files.h>
 #include <device/text.h>
 
 #include "command_families.h"
-#include "device_file_io.h"
 #include "device_path.h"
 #include "display_text.h"
 #include "folder_listing.h"
@@ -34,7 +34,7 @@ CommandOutcome Put(const CommandCall& call)
     if (!path) return CommandOutcome::Failed(path.error());
     Parsed<std::string> content = Content(call.args[1], call.context.scriptFolder);
     if (!content) return CommandOutcome::Failed(content.error());
-    DWORD status = WriteDeviceFile(*path, *content);
+    DWORD status = device::WriteDeviceFile(*path, *content);
     if (status != ERROR_SUCCESS)
         return CommandOutcome::Failed("could not write " + call.args[0].text + ": " + ErrorText(status));
     return CommandOutcome::Done();
@@ -47,7 +47,7 @@ CommandOutcome Expect(const CommandCall& call)
     Parsed<std::string> expected = Content(call.args[1], call.context.scriptFolder);
     if (!expected) return CommandOutcome::Failed(expected.error());
     std::string found;
-    DWORD status = ReadDeviceFile(*path, found);
+    DWORD status = device::ReadDeviceFile(*path, found);
     if (status == ERROR_SUCCESS && found == *expected) return CommandOutcome::Done();
     std::string message = call.args[0].text + ": expected " + Quoted(*expected) + ", found ";
     if (status != ERROR_SUCCESS) return CommandOutcome::Failed(message + "no file to read, " + ErrorText(status));

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <optional>
 
+#include <device/device_files.h>
 #include <device/text.h>
 #include <windows.h>
 
@@ -154,13 +155,6 @@ bool ParseLine(std::string_view line, FactoryData& data)
     return value.has_value();
 }
 
-bool CreateFolderPath(const std::u16string& path)
-{
-    for (size_t slash = path.find(u'\\', 1); slash != std::u16string::npos; slash = path.find(u'\\', slash + 1))
-        CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
-    return CreateDirectoryW(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
-}
-
 bool WriteKey(const FactoryKey& key)
 {
     HKEY handle = nullptr;
@@ -180,16 +174,9 @@ bool WriteKey(const FactoryKey& key)
 
 bool WriteFile(const FactoryFile& file)
 {
-    if (file.isFolder) return CreateFolderPath(file.path);
-    size_t lastSlash = file.path.rfind(u'\\');
-    if (lastSlash != 0 && lastSlash != std::u16string::npos && !CreateFolderPath(file.path.substr(0, lastSlash)))
-        return false;
-    HANDLE handle = CreateFileW(file.path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    BOOL ok = ::WriteFile(handle, file.content.data(), static_cast<DWORD>(file.content.size()), &written, nullptr);
-    CloseHandle(handle);
-    return ok && written == file.content.size();
+    DWORD status = file.isFolder ? device::CreateDeviceFolders(file.path)
+                                 : device::WriteDeviceFile(file.path, file.content);
+    return status == ERROR_SUCCESS;
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
-#include "device_file_io.h"
+#include <device/device_files.h>
 
+#include <windows.h>
+
+namespace device {
 namespace {
 
-DWORD CreateParentFolders(const std::u16string& path)
+// The folders above PATH, from the root down.
+DWORD CreateFoldersAbove(const std::u16string& path)
 {
     for (size_t slash = path.find(u'\\', 1); slash != std::u16string::npos; slash = path.find(u'\\', slash + 1)) {
         if (!CreateDirectoryW(path.substr(0, slash).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
@@ -12,6 +16,13 @@ DWORD CreateParentFolders(const std::u16string& path)
 }
 
 }  // namespace
+
+DWORD CreateDeviceFolders(const std::u16string& path)
+{
+    if (DWORD status = CreateFoldersAbove(path); status != ERROR_SUCCESS) return status;
+    if (!CreateDirectoryW(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return GetLastError();
+    return ERROR_SUCCESS;
+}
 
 DWORD ReadDeviceFile(const std::u16string& path, std::string& bytes)
 {
@@ -35,7 +46,7 @@ DWORD ReadDeviceFile(const std::u16string& path, std::string& bytes)
 
 DWORD WriteDeviceFile(const std::u16string& path, std::string_view bytes)
 {
-    if (DWORD status = CreateParentFolders(path); status != ERROR_SUCCESS) return status;
+    if (DWORD status = CreateFoldersAbove(path); status != ERROR_SUCCESS) return status;
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return GetLastError();
     DWORD written = 0;
@@ -45,3 +56,5 @@ DWORD WriteDeviceFile(const std::u16string& path, std::string_view bytes)
     CloseHandle(file);
     return status;
 }
+
+}  // namespace device
