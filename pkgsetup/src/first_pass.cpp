@@ -1,5 +1,6 @@
 #include "first_pass.h"
 
+#include "dword_values.h"
 #include "registry_values.h"
 #include "setup_keys.h"
 

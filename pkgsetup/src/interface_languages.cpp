@@ -1,5 +1,6 @@
 #include "interface_languages.h"
 
+#include "dword_values.h"
 #include "module_state.h"
 #include "setup_keys.h"
 #include "setup_message.h"

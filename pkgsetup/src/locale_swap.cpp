@@ -1,5 +1,6 @@
 #include "locale_swap.h"
 
+#include "dword_values.h"
 #include "module_state.h"
 #include "registry_values.h"
 #include "setup_keys.h"

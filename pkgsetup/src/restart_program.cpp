@@ -49,11 +49,13 @@ DWORD RegisterRestartProgram(LPCWSTR installDirectory)
     HKEY init = nullptr;
     if (OpenSetupKey(HKEY_LOCAL_MACHINE, kInitKey, init) != ERROR_SUCCESS) return 0;
     WCHAR path[MAX_PATH];
-    if (!RestartProgramPath(installDirectory, path)) {
+    LONG number = FreeNumberAfterShell(init);
+    // 0 already means "not registered" to the caller and "no first pass" in
+    // the record, so an entry under it could never be found again.
+    if (number == 0 || !RestartProgramPath(installDirectory, path)) {
         RegCloseKey(init);
         return 0;
     }
-    LONG number = FreeNumberAfterShell(init);
     WCHAR name[32];
     wsprintfW(name, TEXT("Launch%0.2d"), number);
     WriteRegString(init, name, path);

@@ -6,8 +6,9 @@
 
 // Enters the restart program of INSTALL_DIRECTORY under the first launch
 // number after the shell's that the entries following it leave free, and
-// answers that number; 0 when "init" cannot be opened or the program's path
-// would not fit.
+// answers that number; 0, with nothing written, when "init" cannot be
+// opened, the list leaves only the number 0, or the program's path would
+// not fit.
 DWORD RegisterRestartProgram(LPCWSTR installDirectory);
 
 // Deletes the entry NUMBER after a second's wait, reporting a value that

@@ -1,5 +1,6 @@
 #include <device/clock.h>
 #include <device/registry_calls.h>
+#include <device/registry_failures.h>
 #include <device/text.h>
 
 #include "boot_program.h"
@@ -175,4 +176,13 @@ TEST_F(BootLaunchTest, TheFirstPassIsReadOnceAndLeavesNothingBehind)
     EXPECT_EQ(TakeFirstPass(), 51u);
     EXPECT_EQ(Dword(HKEY_CURRENT_USER, kTestProductKey, u"FirstPass"), std::nullopt);
     EXPECT_EQ(TakeFirstPass(), 0u);
+}
+
+TEST_F(BootLaunchTest, ALaunchListThatCannotBeReadEndsTheWalkInsteadOfHanging)
+{
+    device::FailRegistryCall("RegEnumValueW", u"HKLM\\init", u"", ERROR_REGISTRY_CORRUPT);
+    EXPECT_TRUE(RegisterBootProgram());
+    EXPECT_EQ(InitString(u"Launch2"), u"bootsip.exe") << "an unreadable list is taken as empty";
+    EXPECT_EQ(RegisterRestartProgram(u"\\Program Files\\Pack"), 0u);
+    EXPECT_EQ(InitString(u"Launch00"), std::nullopt) << "0 stands for no entry; none may be written under it";
 }
