@@ -52,7 +52,9 @@ TEST_F(NlsTableTest, ATableThatIsMissingMalformedOrOfAnotherVersionIsNotSupporte
     };
     for (const Case& c : cases) {
         DeleteFileW(u"\\Windows\\wince.nls");
-        if (c.content) ASSERT_TRUE(device_files::Write(u"\\Windows\\wince.nls", *c.content));
+        if (c.content) {
+            ASSERT_TRUE(device_files::Write(u"\\Windows\\wince.nls", *c.content));
+        }
         SetLastError(ERROR_SUCCESS);
         EXPECT_EQ(IsNLSTableSupported(), c.error == ERROR_SUCCESS) << c.what;
         EXPECT_EQ(GetLastError(), c.error) << c.what;
