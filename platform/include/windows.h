@@ -7,6 +7,7 @@
 #include "windef.h"
 #include "winbase.h"
 #include "winerror.h"
+#include "winnls.h"
 #include "winnt.h"
 #include "winreg.h"
 #include "winuser.h"

@@ -15,6 +15,7 @@
 #include "kernel/message_box.h"
 #include "kernel/virtual_clock.h"
 #include "library/module_lifecycle.h"
+#include "registry/injected_failures.h"
 #include "registry/registry_store.h"
 #include "shell/input_services.h"
 #include "user/idle_delivery.h"
@@ -134,6 +135,7 @@ void Close()
     platform::kernel::Handles().CloseAll();
     platform::files::Unmount();
     platform::registry::Detach();
+    platform::registry::ClearInjectedFailures();
     if (current.temporary) {
         std::error_code error;
         fs::remove_all(current.imageFolder, error);

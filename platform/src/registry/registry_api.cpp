@@ -1,12 +1,14 @@
 // The registry functions of the platform. Every call is recorded in the
 // device's call log.
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include <winreg.h>
 
 #include "registry/call_log.h"
 #include "registry/caller_buffers.h"
+#include "registry/injected_failures.h"
 #include "registry/key_path.h"
 #include "registry/registry_limits.h"
 #include "registry/registry_store.h"
@@ -21,14 +23,17 @@ using platform::registry::StoredValue;
 
 namespace {
 
-// Makes CALL, a call of FUNCTION on KEY naming NAME, and records it. The
-// key's path is taken first: closing the key forgets it.
+// Makes CALL, a call of FUNCTION on KEY naming NAME, unless the driver made
+// it fail, and records it. The key's path is taken first: closing the key
+// forgets it.
 LONG Recorded(const char* function, HKEY key, LPCWSTR name, const std::function<LONG()>& call)
 {
     std::u16string path = platform::registry::PathOfHandle(key);
-    LONG result = call();
+    std::u16string given = name ? name : u"";
+    std::optional<LONG> injected = platform::registry::InjectedFailure(function, path, given);
+    LONG result = injected ? *injected : call();
     try {
-        platform::registry::RecordCall({function, std::move(path), name ? name : u"", result});
+        platform::registry::RecordCall({function, std::move(path), std::move(given), result});
     } catch (...) {
         // A call log that cannot grow must not change what the call did.
     }
@@ -76,6 +81,7 @@ LONG OpenSubkey(HKEY hKey, LPCWSTR subKey, bool create, PHKEY result, DWORD& dis
 LONG WINAPI RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, LPWSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES,
                             PHKEY phkResult, LPDWORD lpdwDisposition)
 {
+    if (phkResult) *phkResult = nullptr;
     return Recorded("RegCreateKeyExW", hKey, lpSubKey, [&]() -> LONG {
         DWORD disposition = 0;
         LONG error = OpenSubkey(hKey, lpSubKey, true, phkResult, disposition);
@@ -86,6 +92,7 @@ LONG WINAPI RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, LPWSTR, DWORD, R
 
 LONG WINAPI RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, REGSAM, PHKEY phkResult)
 {
+    if (phkResult) *phkResult = nullptr;
     return Recorded("RegOpenKeyExW", hKey, lpSubKey, [&]() -> LONG {
         DWORD disposition = 0;
         return OpenSubkey(hKey, lpSubKey, false, phkResult, disposition);

@@ -1,0 +1,113 @@
+#include "locale_swap.h"
+
+#include "dword_values.h"
+#include "module_state.h"
+#include "registry_values.h"
+#include "setup_keys.h"
+#include "setup_message.h"
+
+namespace {
+
+const WCHAR kTarvexLcid[] = TEXT("TarvexLCID");
+
+// The product key's values, read before anything changes.
+struct PackageLocale {
+    DWORD tarvexLcid;  // kAbsentValue: the system's "TarvexLCID" goes
+    DWORD lcid;
+    DWORD acp;
+    DWORD ocp;
+    DWORD codePage;
+};
+
+// The system's values as found; kAbsentValue for one it did not have.
+struct SystemLocale {
+    DWORD lcid = kAbsentValue;
+    DWORD acp = kAbsentValue;
+    DWORD ocp = kAbsentValue;
+    DWORD codePage = kAbsentValue;
+};
+
+BOOL Fail(LPCWSTR message)
+{
+    ShowSetupError(message);
+    return FALSE;
+}
+
+bool ReadPackageLocale(HKEY product, PackageLocale& package)
+{
+    return ReadDwordValue(product, kTarvexLcid, package.tarvexLcid) &&
+           ReadDwordValue(product, kDefaultLcid, package.lcid) && ReadDwordValue(product, kDefaultAcp, package.acp) &&
+           ReadDwordValue(product, kDefaultOcp, package.ocp) &&
+           ReadDwordValue(product, kDefaultCodePage, package.codePage);
+}
+
+// The system's switch, when kept, names the locale being put in place.
+LONG PutTarvexLcid(HKEY nls, const PackageLocale& package)
+{
+    if (package.tarvexLcid == kAbsentValue) return PutOrDeleteDword(nls, kTarvexLcid, kAbsentValue);
+    return WriteRegDword(nls, kTarvexLcid, package.lcid);
+}
+
+bool WriteNlsValues(HKEY nls, const PackageLocale& package)
+{
+    return PutTarvexLcid(nls, package) == ERROR_SUCCESS &&
+           PutOrDeleteDword(nls, kDefaultLcid, package.lcid) == ERROR_SUCCESS &&
+           PutOrDeleteDword(nls, kDefaultAcp, package.acp) == ERROR_SUCCESS &&
+           PutOrDeleteDword(nls, kDefaultOcp, package.ocp) == ERROR_SUCCESS;
+}
+
+BOOL SwapNlsValues(const PackageLocale& package, SystemLocale& system)
+{
+    HKEY nls = nullptr;
+    if (OpenSetupKey(HKEY_LOCAL_MACHINE, kNlsKey, nls) != ERROR_SUCCESS) return Fail(TEXT("Registry error 4"));
+    ReadDwordValue(nls, kDefaultLcid, system.lcid);
+    ReadDwordValue(nls, kDefaultAcp, system.acp);
+    ReadDwordValue(nls, kDefaultOcp, system.ocp);
+    TheModuleState().preSwapSystemLcid = system.lcid;
+    bool written = WriteNlsValues(nls, package);
+    RegCloseKey(nls);
+    return written ? TRUE : Fail(TEXT("Registry error X"));
+}
+
+// A browser without a code page of its own has it saved as absent, as the
+// locale values are, so that the removal takes the package's away again.
+BOOL SwapBrowserCodePage(const PackageLocale& package, SystemLocale& system)
+{
+    HKEY browser = nullptr;
+    if (OpenSetupKey(HKEY_LOCAL_MACHINE, kBrowserKey, browser) != ERROR_SUCCESS)
+        return Fail(TEXT("Registry error 5"));
+    ReadDwordValue(browser, kDefaultCodePage, system.codePage);
+    bool written = PutOrDeleteDword(browser, kDefaultCodePage, package.codePage) == ERROR_SUCCESS;
+    RegCloseKey(browser);
+    return written ? TRUE : Fail(TEXT("Registry error X"));
+}
+
+bool SaveSystemLocale(HKEY product, const SystemLocale& system)
+{
+    return WriteRegDword(product, kDefaultLcid, system.lcid) == ERROR_SUCCESS &&
+           WriteRegDword(product, kDefaultAcp, system.acp) == ERROR_SUCCESS &&
+           WriteRegDword(product, kDefaultOcp, system.ocp) == ERROR_SUCCESS &&
+           WriteRegDword(product, kDefaultCodePage, system.codePage) == ERROR_SUCCESS;
+}
+
+BOOL SwapWithProductKey(HKEY product)
+{
+    PackageLocale package{};
+    if (!ReadPackageLocale(product, package)) return Fail(TEXT("Registry error X"));
+    SystemLocale system;
+    if (!SwapNlsValues(package, system) || !SwapBrowserCodePage(package, system)) return FALSE;
+    if (!SaveSystemLocale(product, system)) return Fail(TEXT("Registry error Y"));
+    return TRUE;
+}
+
+}  // namespace
+
+BOOL SwapLocaleSettings()
+{
+    TheModuleState().preSwapSystemLcid = kEnglishLcid;
+    HKEY product = nullptr;
+    if (OpenSetupKey(HKEY_CURRENT_USER, kProductKey, product) != ERROR_SUCCESS) return Fail(TEXT("Registry error 3"));
+    BOOL swapped = SwapWithProductKey(product);
+    RegCloseKey(product);
+    return swapped;
+}

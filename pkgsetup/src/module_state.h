@@ -1,0 +1,17 @@
+// What the setup hooks remember while the library is loaded: the languages
+// read from the product key and the system locale found before the swap.
+#pragma once
+
+#include <windows.h>
+
+constexpr DWORD kEnglishLcid = 1033;
+
+struct ModuleState {
+    DWORD packageLanguage = kEnglishLcid;    // "AvailableInterfaceLang"
+    DWORD interfaceLanguage = kEnglishLcid;  // "InterfaceLang"
+    // The system's "DefaultLCID" as the last locale swap found it; the
+    // multilingual settings name it as the system language.
+    DWORD preSwapSystemLcid = kEnglishLcid;
+};
+
+ModuleState& TheModuleState();

@@ -1,0 +1,78 @@
+#include "restart_program.h"
+
+#include "launch_list.h"
+#include "restart_program_path.h"
+#include "registry_values.h"
+#include "setup_keys.h"
+#include "setup_message.h"
+
+namespace {
+
+// The device, the window manager and the shell: 20, 30, 50 as 16-bit words.
+const BYTE kRestartDependency[] = {0x14, 0x00, 0x1E, 0x00, 0x32, 0x00};
+
+// Follows the list in the order the registry gives it: past the shell's
+// entry, each string value must hold the next number for that number to
+// count as taken.
+LONG FreeNumberAfterShell(HKEY init)
+{
+    LONG number = 0;
+    bool shellFound = false;
+    LaunchValue value;
+    for (DWORD index = 0; NextLaunchValue(init, index, value);) {
+        if (value.type != REG_SZ) continue;
+        if (_wcsicmp(value.text, kShellProgram) == 0) {
+            number = NextLaunchNumber(LaunchNumber(value.name));
+            shellFound = true;
+        } else if (!shellFound || LaunchNumber(value.name) == number) {
+            number = NextLaunchNumber(number);
+        } else {
+            break;
+        }
+    }
+    return number;
+}
+
+bool DeleteEntryValue(HKEY init, LPCWSTR format, DWORD number)
+{
+    WCHAR name[32];
+    wsprintfW(name, format, number);
+    if (RegDeleteValueW(init, name) == ERROR_SUCCESS) return true;
+    ShowSetupError(name);
+    return false;
+}
+
+}  // namespace
+
+DWORD RegisterRestartProgram(LPCWSTR installDirectory)
+{
+    HKEY init = nullptr;
+    if (OpenSetupKey(HKEY_LOCAL_MACHINE, kInitKey, init) != ERROR_SUCCESS) return 0;
+    WCHAR path[MAX_PATH];
+    LONG number = FreeNumberAfterShell(init);
+    // 0 already means "not registered" to the caller and "no first pass" in
+    // the record, so an entry under it could never be found again.
+    if (number == 0 || !RestartProgramPath(installDirectory, path)) {
+        RegCloseKey(init);
+        return 0;
+    }
+    WCHAR name[32];
+    wsprintfW(name, TEXT("Launch%0.2d"), number);
+    WriteRegString(init, name, path);
+    wsprintfW(name, TEXT("Depend%0.2d"), number);
+    RegSetValueExW(init, name, 0, REG_BINARY, kRestartDependency, sizeof(kRestartDependency));
+    RegFlushKey(init);
+    RegCloseKey(init);
+    return static_cast<DWORD>(number);
+}
+
+BOOL UnregisterRestartProgram(DWORD number)
+{
+    Sleep(1000);
+    HKEY init = nullptr;
+    if (OpenSetupKey(HKEY_LOCAL_MACHINE, kInitKey, init) != ERROR_SUCCESS) return FALSE;
+    bool deleted = DeleteEntryValue(init, TEXT("Launch%0.2d"), number) &&
+                   DeleteEntryValue(init, TEXT("Depend%0.2d"), number);
+    RegCloseKey(init);
+    return deleted;
+}
