@@ -1,10 +1,10 @@
 #include "qvpen_device.h"
 
-#include <device/libraries.h>
 #include <device/sip.h>
 #include <device/text_editor.h>
 
 #include "recogniser_strokes.h"
+#include "registered_library.h"
 
 const CLSID kQvpen = {0x715587FD, 0xC4DA, 0x41DA, {0xA5, 0x04, 0x0B, 0xE8, 0xD2, 0x97, 0xD0, 0xAD}};
 const CLSID kLetterRecogniser = {0x42429690, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
@@ -15,16 +15,7 @@ const WCHAR kLibraryPath[] = TEXT("\\Windows\\qvpen.dll");
 
 }  // namespace
 
-void InstallQvpen()
-{
-    ASSERT_TRUE(device::PlaceLibrary(QVPEN_LIBRARY, kLibraryPath)) << device::LastLibraryFailure();
-    HMODULE library = LoadLibraryW(kLibraryPath);
-    ASSERT_NE(library, nullptr) << device::LastLibraryFailure();
-    auto registerServer = reinterpret_cast<HRESULT (*)()>(GetProcAddress(library, "DllRegisterServer"));
-    ASSERT_NE(registerServer, nullptr);
-    EXPECT_EQ(registerServer(), S_OK);
-    FreeLibrary(library);
-}
+void InstallQvpen() { PlaceAndRegisterLibrary(QVPEN_LIBRARY, kLibraryPath); }
 
 void QvpenDevice::SetUp()
 {
