@@ -25,9 +25,12 @@ TEST_F(LetterRecogniserTest, ReportsEachCharacterAsKeyDownAndUpAndItsBackspaceAs
     ASSERT_TRUE(device::WriteCharacters(u"aé")) << device::RecogniserFailure();
     ASSERT_TRUE(device::WriteBackspace());
     const ExpectedCallback expected[] = {
-        {"SendCharEvents(0x00, 0x80, 1, \"a\")"},     {"SendCharEvents(0x00, 0x10040, 1, \"a\")"},
-        {"SendCharEvents(0x00, 0x80, 1, \"é\")"},     {"SendCharEvents(0x00, 0x10040, 1, \"é\")"},
-        {"SendVirtualKey(0x08, 0x0)"},                {"SendVirtualKey(0x08, 0x2)"},
+        {"SendCharEvents(0x00, 0x80, 1, \"a\")"},
+        {"SendCharEvents(0x00, 0x10040, 1, \"a\")"},
+        {"SendCharEvents(0x00, 0x80, 1, \"é\")"},
+        {"SendCharEvents(0x00, 0x10040, 1, \"é\")"},
+        {"SendVirtualKey(0x08, 0x0)"},
+        {"SendVirtualKey(0x08, 0x2)"},
     };
     EXPECT_TRUE(CallbackLogMatches("written characters and a Backspace", expected));
     EXPECT_EQ(device::EditorText(), u"a");

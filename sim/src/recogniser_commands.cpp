@@ -42,7 +42,8 @@ CommandOutcome SelectTable(const CommandCall& call)
                                 sizeof value);
         RegCloseKey(key);
     }
-    if (result != ERROR_SUCCESS) return CommandOutcome::Failed("cannot store the table: " + ErrorText(static_cast<DWORD>(result)));
+    if (result != ERROR_SUCCESS)
+        return CommandOutcome::Failed("cannot store the table: " + ErrorText(static_cast<DWORD>(result)));
     return CommandOutcome::Done();
 }
 
