@@ -1,17 +1,6 @@
 #include "keyboard_settings.h"
 
-namespace {
-
-HKEY OpenProductKey(LPCWSTR path)
-{
-    HKEY key = nullptr;
-    DWORD disposition = 0;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, 0, nullptr, &key, &disposition) != ERROR_SUCCESS)
-        return nullptr;
-    return key;
-}
-
-}  // namespace
+#include "product_key.h"
 
 KeyboardSettings::KeyboardSettings(LPCWSTR path)
     : key(OpenProductKey(path)),

@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "class_object.h"
 #include "sip_class_factory.h"
 #include "sip_module.h"
 
@@ -18,17 +19,15 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
     return TRUE;
 }
 
-// A foreign class is answered with E_OUTOFMEMORY, not CLASS_E_CLASSNOTAVAILABLE:
-// callers of this library have always seen that value.
+namespace {
+
+IClassFactory* NewFactory() { return new (std::nothrow) SipClassFactory(); }
+
+}  // namespace
+
 STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv)
 {
-    *ppv = nullptr;
-    if (!IsEqualCLSID(rclsid, *SipModule::Instance()->Clsid())) return E_OUTOFMEMORY;
-    SipClassFactory* factory = new (std::nothrow) SipClassFactory();
-    if (!factory) return E_OUTOFMEMORY;
-    HRESULT result = factory->QueryInterface(riid, ppv);
-    factory->Release();
-    return result;
+    return HandOutClassFactory(rclsid, *SipModule::Instance()->Clsid(), NewFactory, riid, ppv);
 }
 
 STDAPI DllCanUnloadNow() { return SipModule::Instance()->objectCount != 0 ? S_FALSE : S_OK; }

@@ -11,7 +11,8 @@ using InputPanelCommandsTest = FreshDevice;
 TEST_F(InputPanelCommandsTest, RefusalsNameWhatWasAskedAndWhy)
 {
     ExpectFailures({
-        {"im register qvpen\n", "test.txt:1: qvpen is not built yet\n"},
+        {"sip show\nwrite \"a\"\n",
+         "test.txt:2: cannot write: the letter recogniser's writing area is not shown in the input panel\n"},
         {"im register notes\n",
          "test.txt:1: unknown library \"notes\": write finkeys, qvpen or a device path such as \\Windows\\x.dll\n"},
         {"im select {11111111-2222-3333-4444-555555555555}\n",

@@ -3,12 +3,12 @@
 #include <sipapi.h>
 
 #include <device/clock.h>
-#include <device/libraries.h>
 #include <device/pen.h>
 #include <device/sip.h>
 #include <device/text_editor.h>
 
 #include "panel_layout.h"
+#include "registered_library.h"
 
 const CLSID kFinnishKeyboard = {0x42112D3E, 0xCDA6, 0x4AAB, {0x93, 0x1E, 0xCE, 0x21, 0x04, 0xF0, 0x7C, 0x21}};
 
@@ -46,16 +46,7 @@ Stroke Slide(int key, int dx, int dy)
     return {centre.x, centre.y, dx, dy};
 }
 
-void InstallKeyboard()
-{
-    ASSERT_TRUE(device::PlaceLibrary(FINKEYS_LIBRARY, kLibraryPath)) << device::LastLibraryFailure();
-    HMODULE library = LoadLibraryW(kLibraryPath);
-    ASSERT_NE(library, nullptr) << device::LastLibraryFailure();
-    auto registerServer = reinterpret_cast<HRESULT (*)()>(GetProcAddress(library, "DllRegisterServer"));
-    ASSERT_NE(registerServer, nullptr);
-    EXPECT_EQ(registerServer(), S_OK);
-    FreeLibrary(library);
-}
+void InstallKeyboard() { PlaceAndRegisterLibrary(FINKEYS_LIBRARY, kLibraryPath); }
 
 void KeyboardDevice::SetUp()
 {

@@ -9,6 +9,8 @@
 
 #include <unknwn.h>
 
+struct IIMCallback;
+
 namespace device {
 
 // Makes CLSID the current input method, as SHSipInfo(SPI_SETCURRENTIM) does;
@@ -30,6 +32,9 @@ HWND InputPanelWindow();
 // Asks the current input method for its options page, owned by the SIP
 // window; the input method's answer.
 HRESULT OpenInputMethodOptions();
+// The callback the panel hands its input methods, for a driver that stands
+// in for one: calls on it are delivered and recorded as theirs are.
+IIMCallback* InputPanelCallback();
 
 struct CallbackRecord {
     enum class Call { SetImInfo, SendVirtualKey, SendCharEvents, SendString };

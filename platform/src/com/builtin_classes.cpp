@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "shell/letter_recogniser.h"
 #include "shell/platform_keyboard.h"
 
 namespace {
@@ -13,6 +14,7 @@ struct BuiltinClass {
 
 const BuiltinClass kPlatformClasses[] = {
     {platform::shell::kPlatformKeyboardClsid, platform::shell::CreatePlatformKeyboard},
+    {platform::shell::kLetterRecogniserClsid, platform::shell::CreateLetterRecogniser},
 };
 
 std::vector<BuiltinClass> addedClasses;

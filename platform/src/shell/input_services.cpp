@@ -3,6 +3,7 @@
 #include <device/sip.h>
 
 #include "com/com_runtime.h"
+#include "shell/letter_recogniser.h"
 #include "shell/sip_manager.h"
 #include "shell/text_editor.h"
 
@@ -16,6 +17,7 @@ void CloseInputServices()
     com::CloseCom();
     device::ClearCallbackLog();
     FocusedEditor().Clear();
+    SetLetterRecogniserPresent(true);
 }
 
 }  // namespace platform::shell

@@ -3,9 +3,7 @@
 // nothing; it is there to be made current, shown, hidden and deselected.
 #pragma once
 
-#include <sipapi.h>
-
-#include "com/counted_object.h"
+#include "shell/panel_input_method.h"
 
 namespace platform::shell {
 
@@ -15,25 +13,9 @@ extern const RECT kPlatformKeyboardPanel;
 
 HRESULT CreatePlatformKeyboard(IUnknown* outer, REFIID riid, void** ppv);
 
-class PlatformKeyboard final : public com::CountedObject<IInputMethod, IID_IInputMethod> {
+class PlatformKeyboard final : public PanelInputMethod {
 public:
-    STDMETHOD(Select)(HWND hwndSip) override;
-    STDMETHOD(Deselect)() override;
-    STDMETHOD(Showing)() override;
-    STDMETHOD(Hiding)() override;
-    STDMETHOD(GetInfo)(IMINFO* pimi) override;
-    STDMETHOD(ReceiveSipInfo)(SIPINFO* psi) override;
-    STDMETHOD(RegisterCallback)(IIMCallback* lpIMCallback) override;
-    STDMETHOD(GetImData)(DWORD dwSize, LPVOID pvImData) override;
-    STDMETHOD(SetImData)(DWORD dwSize, LPVOID pvImData) override;
-    STDMETHOD(UserOptionsDlg)(HWND hwndParent) override;
-
-private:
-    IMINFO Info() const;
-
-    HWND window = nullptr;              // the panel, a child of the SIP window while selected
-    bool shown = false;                 // between Showing and Hiding
-    IIMCallback* callback = nullptr;    // borrowed from the input panel
+    PlatformKeyboard();
 };
 
 }  // namespace platform::shell

@@ -37,4 +37,6 @@ HWND InputPanelWindow() { return SipManager::Running().Window(); }
 
 HRESULT OpenInputMethodOptions() { return SipManager::Running().OpenOptions(); }
 
+IIMCallback* InputPanelCallback() { return SipManager::Running().Callback(); }
+
 }  // namespace device

@@ -34,6 +34,7 @@ public:
     RECT PanelRect() const { return panelRect; }
     // Whether the input method last reported SIPF_ON.
     bool IsOn() const { return on; }
+    IIMCallback* Callback() { return &callback; }
 
 private:
     void Start();
