@@ -15,6 +15,7 @@ void CloseInputServices()
     SipManager::Stop();
     com::CloseCom();
     device::ClearCallbackLog();
+    device::ClearSipEventLog();
     FocusedEditor().Clear();
 }
 
