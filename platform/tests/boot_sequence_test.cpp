@@ -111,7 +111,8 @@ TEST_F(BootSequenceTest, ProgramsStartInNumberOrderOnceTheirDependenciesSignalle
 
 TEST_F(BootSequenceTest, AProgramThatNeverSignalsHoldsBackOnlyThoseWaitingForIt)
 {
-    device::SetProgramSilenceLimit(std::chrono::milliseconds(300));
+    // Long enough for the programs that do answer, even on a busy machine.
+    device::SetProgramSilenceLimit(std::chrono::milliseconds(2000));
     ASSERT_TRUE(device::PlaceLibrary(TEST_PROGRAM, u"\\Windows\\hang.exe"));
     ASSERT_TRUE(device::PlaceLibrary(TEST_PROGRAM, u"\\Windows\\signal.exe"));
     Launch(u"Launch70", u"hang.exe");
@@ -121,10 +122,9 @@ TEST_F(BootSequenceTest, AProgramThatNeverSignalsHoldsBackOnlyThoseWaitingForIt)
     Depend(u"Depend72", {50, 0});
 
     std::vector<std::string> steps = Described(device::Boot());
-    device::SetProgramSilenceLimit(std::chrono::milliseconds(10000));
 
     ASSERT_EQ(steps.size(), 6u);
-    EXPECT_EQ(steps[3], "Launch70 hang.exe: started, never signalled (hung: ended by the device after 300 ms of silence)");
+    EXPECT_EQ(steps[3], "Launch70 hang.exe: started, never signalled (hung: ended by the device after 2000 ms of silence)");
     EXPECT_EQ(steps[4], "Launch71 signal.exe: not started, waits for 70");
     EXPECT_EQ(steps[5], "Launch72 signal.exe: signalled (exit code 0)");
 }

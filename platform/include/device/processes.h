@@ -29,7 +29,8 @@ const std::vector<ProgramLaunch>& ProgramLaunches();
 const std::vector<DWORD>& StartedSignals();
 
 // Real time a program may stay silent (no request, not ended) before the
-// device takes it for hung and ends it; 10 seconds unless set.
+// device takes it for hung and ends it; 10 seconds unless set, until the
+// device closes.
 void SetProgramSilenceLimit(std::chrono::milliseconds limit);
 
 // The host `main` of a program built for the device: joins the device that

@@ -18,6 +18,7 @@
 #include "kernel/virtual_clock.h"
 #include "library/module_lifecycle.h"
 #include "process/device_programs.h"
+#include "process/host_program.h"
 #include "registry/registry_store.h"
 #include "setup/boot_record.h"
 #include "shell/input_services.h"
@@ -154,6 +155,7 @@ void Close()
     if (!current.open) return;
     StopRunning();
     platform::setup::ForgetLastBoot();
+    platform::process::ResetSilenceLimit();
     platform::files::Unmount();
     platform::registry::Detach();
     if (current.temporary) {

@@ -127,4 +127,6 @@ std::chrono::milliseconds SilenceLimit() { return silenceLimit; }
 
 void SetSilenceLimit(std::chrono::milliseconds limit) { silenceLimit = limit; }
 
+void ResetSilenceLimit() { silenceLimit = kDefaultSilenceLimit; }
+
 }  // namespace platform::process

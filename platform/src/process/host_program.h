@@ -28,5 +28,6 @@ ProgramEnd RunHostProgram(const std::string& hostFile, const ProgramStart& start
 // before it counts as hung.
 std::chrono::milliseconds SilenceLimit();
 void SetSilenceLimit(std::chrono::milliseconds limit);
+void ResetSilenceLimit();
 
 }  // namespace platform::process
