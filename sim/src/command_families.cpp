@@ -6,11 +6,14 @@ CommandTable BuildStandardCommands()
 {
     CommandTable table;
     AddDeviceCommands(table);
+    AddBootCommands(table);
+    AddProgramCommands(table);
     AddRegistryCommands(table);
     AddFileCommands(table);
     AddMessageBoxCommands(table);
     AddInputMethodCommands(table);
     AddSipCommands(table);
+    AddSipLogCommands(table);
     AddTextCommands(table);
     AddEventCommands(table);
     AddPenCommands(table);

@@ -10,11 +10,14 @@ void AddFileCommands(CommandTable& table);
 void AddMessageBoxCommands(CommandTable& table);
 void AddInputMethodCommands(CommandTable& table);
 void AddSipCommands(CommandTable& table);
+void AddSipLogCommands(CommandTable& table);
 void AddTextCommands(CommandTable& table);
 void AddEventCommands(CommandTable& table);
 void AddPenCommands(CommandTable& table);
 void AddRecogniserCommands(CommandTable& table);
 void AddClockCommands(CommandTable& table);
 void AddEchoCommands(CommandTable& table);
+void AddBootCommands(CommandTable& table);
+void AddProgramCommands(CommandTable& table);
 
 const CommandTable& StandardCommands();

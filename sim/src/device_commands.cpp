@@ -1,9 +1,11 @@
-// device new / open
+// device new / open / boot / restart
 #include <filesystem>
 #include <system_error>
 
+#include <device/boot.h>
 #include <device/device.h>
 
+#include "boot_steps.h"
 #include "command_families.h"
 
 namespace {
@@ -36,7 +38,8 @@ CommandOutcome New(const CommandCall& call)
 {
     if (std::optional<std::string> unused = UnusedAnswers(call)) return CommandOutcome::Failed(*unused);
     if (call.args.empty())
-        return Replaced(call, device::CreateFresh(), "could not create a fresh device", "a fresh device in memory");
+        return Replaced(call, device::CreateFresh(), "could not create a fresh device",
+                        "a fresh device in a temporary folder");
     const std::string& folder = call.args[0].text;
     return Replaced(call, device::CreateImage(HostFolder(call.args[0])),
                     "could not create a device image in " + folder, "a fresh device image in " + folder);
@@ -50,11 +53,29 @@ CommandOutcome Open(const CommandCall& call)
                     "the device image in " + folder);
 }
 
+CommandOutcome Boot(const CommandCall& call)
+{
+    call.context.transcript.Output(BootStepLines(device::Boot()));
+    return CommandOutcome::Done();
+}
+
+// A restart a program asked for is carried out here; without one, this is
+// the user holding the reset button.
+CommandOutcome Restart(const CommandCall& call)
+{
+    std::string why = device::RestartPending() ? "restart asked for by a program" : "restart";
+    call.context.transcript.Output(why + "\n" + BootStepLines(device::Restart()));
+    return CommandOutcome::Done();
+}
+
 const CommandEntry kCommands[] = {
-    {"device", "new", "[FOLDER]", "starts a fresh device: in memory, or as an image in FOLDER (its old content goes)",
+    {"device", "new", "[FOLDER]", "starts a fresh device: in a temporary folder, or as an image in FOLDER (its old content goes)",
      Needs::Nothing, &New},
     {"device", "open", "FOLDER", "opens the device image in FOLDER (a fresh one when there is none)", Needs::Nothing,
      &Open},
+    {"device", "boot", "", "runs the boot sequence: the programs of HKLM\\init in launch order", Needs::Device, &Boot},
+    {"device", "restart", "", "restarts the device (windows and libraries go, registry and files stay) and boots it",
+     Needs::Device, &Restart},
 };
 
 }  // namespace

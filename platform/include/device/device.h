@@ -1,13 +1,13 @@
 // The simulated device as a whole: one per process. Tests create a fresh one
-// in memory; pocketsim opens a device image folder that survives the run.
+// in a temporary folder; pocketsim opens a device image folder that survives the run.
 #pragma once
 
 #include <string>
 
 namespace device {
 
-// A fresh device with the factory registry and files, held in memory and a
-// temporary folder that is removed when the device closes.
+// A fresh device with the factory registry and files, in a temporary folder
+// that is removed when the device closes.
 bool CreateFresh();
 
 // Opens the image in FOLDER, creating a fresh one there when it holds none.
@@ -19,7 +19,8 @@ bool CreateImage(const std::string& folder);
 void Close();
 bool IsOpen();
 
-// The host folder holding the device's file tree.
+// The host folder holding the device image, and the one holding its file tree.
+std::string ImageFolder();
 std::string FileRoot();
 
 }  // namespace device

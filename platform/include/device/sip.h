@@ -36,6 +36,19 @@ HRESULT OpenInputMethodOptions();
 // in for one: calls on it are delivered and recorded as theirs are.
 IIMCallback* InputPanelCallback();
 
+// What the input panel did, at the device's time: the input method it
+// started with, every change of the current one, every class it could not
+// create, and the panel shown and hidden.
+struct SipEvent {
+    enum class Kind { Started, Selected, Refused, Shown, Hidden };
+    DWORD time;
+    Kind kind;
+    CLSID clsid;  // the input method concerned; for Shown and Hidden the current one
+};
+
+const std::vector<SipEvent>& SipEventLog();
+void ClearSipEventLog();
+
 struct CallbackRecord {
     enum class Call { SetImInfo, SendVirtualKey, SendCharEvents, SendString };
     Call call;

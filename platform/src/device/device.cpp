@@ -4,11 +4,13 @@
 #include <filesystem>
 #include <system_error>
 
+#include <device/boot.h>
 #include <device/faults.h>
 #include <device/registry_calls.h>
 
 #include "comctl/image_list_table.h"
 #include "device/factory_data.h"
+#include "device/join_image.h"
 #include "files/file_system.h"
 #include "gdi/gdi_object_table.h"
 #include "kernel/handle_table.h"
@@ -16,7 +18,10 @@
 #include "kernel/virtual_clock.h"
 #include "library/module_lifecycle.h"
 #include "registry/injected_failures.h"
+#include "process/device_programs.h"
+#include "process/host_program.h"
 #include "registry/registry_store.h"
+#include "setup/boot_record.h"
 #include "shell/input_services.h"
 #include "user/idle_delivery.h"
 #include "user/user_state.h"
@@ -32,18 +37,40 @@ const char kRegistryFile[] = "registry.db";
 struct OpenDevice {
     bool open = false;
     std::string imageFolder;
-    bool temporary = false;  // a fresh in-memory device's folder goes with it
+    bool temporary = false;  // a fresh device's folder goes with it
 };
 
 OpenDevice current;
 
-void ResetKernel()
+void StartClock()
 {
     platform::kernel::ResetClock();
     platform::kernel::SetClockAdvanceHandler(platform::user::RunTimersUntil);
+}
+
+void ResetKernel()
+{
+    StartClock();
     platform::kernel::ResetMessageBoxes();
     platform::user::Reset();
     device::TakeFaults();
+}
+
+std::string RegistryFile(const std::string& imageFolder) { return (fs::path(imageFolder) / kRegistryFile).string(); }
+
+// What a restart takes: everything the device holds in memory but the
+// registry and the files.
+void StopRunning()
+{
+    platform::shell::CloseInputServices();
+    // Libraries unload first: their DllMain and destructors still see the
+    // device, windows included.
+    platform::library::UnloadAllModules();
+    platform::comctl::ImageLists().Clear();
+    platform::gdi::GdiObjects().Clear();
+    platform::user::Reset();
+    platform::kernel::Handles().CloseAll();
+    platform::process::ForgetPrograms();
 }
 
 bool Attach(const std::string& imageFolder, const std::string& registryPath, bool temporary)
@@ -91,7 +118,9 @@ bool CreateFresh()
     Close();
     char pattern[] = "/tmp/lexovia-device-XXXXXX";
     if (!mkdtemp(pattern)) return false;
-    if (!Attach(pattern, ":memory:", true)) {
+    // The registry is a file even here: programs the device starts run in
+    // processes of their own and open the same database.
+    if (!Attach(pattern, RegistryFile(pattern), true)) {
         std::error_code error;
         fs::remove_all(pattern, error);
         return false;
@@ -103,7 +132,7 @@ bool OpenImage(const std::string& folder)
 {
     if (!IsDeviceImage(folder)) return CreateImage(folder);
     Close();
-    return Attach(folder, (fs::path(folder) / kRegistryFile).string(), false);
+    return Attach(folder, RegistryFile(folder), false);
 }
 
 // Only a device image or an empty folder is wiped: a mistyped path must not
@@ -118,21 +147,16 @@ bool CreateImage(const std::string& folder)
     }
     fs::remove_all(folder, error);
     if (!fs::create_directories(folder, error) && error) return false;
-    if (!Attach(folder, (fs::path(folder) / kRegistryFile).string(), false)) return false;
+    if (!Attach(folder, RegistryFile(folder), false)) return false;
     return LoadFactoryState();
 }
 
 void Close()
 {
     if (!current.open) return;
-    platform::shell::CloseInputServices();
-    // Libraries unload first: their DllMain and destructors still see the
-    // device, windows included.
-    platform::library::UnloadAllModules();
-    platform::comctl::ImageLists().Clear();
-    platform::gdi::GdiObjects().Clear();
-    platform::user::Reset();
-    platform::kernel::Handles().CloseAll();
+    StopRunning();
+    platform::setup::ForgetLastBoot();
+    platform::process::ResetSilenceLimit();
     platform::files::Unmount();
     platform::registry::Detach();
     platform::registry::ClearInjectedFailures();
@@ -145,6 +169,33 @@ void Close()
 
 bool IsOpen() { return current.open; }
 
+std::vector<BootStep> Restart()
+{
+    if (!current.open) return {};
+    StopRunning();
+    // Registry handles belong to the processes that went.
+    platform::registry::Detach();
+    if (!platform::registry::Attach(RegistryFile(current.imageFolder))) {
+        ReportFault("restart: the registry of " + current.imageFolder + " did not open again");
+        return {};
+    }
+    StartClock();
+    return Boot();
+}
+
+std::string ImageFolder() { return current.imageFolder; }
+
 std::string FileRoot() { return (fs::path(current.imageFolder) / "files").string(); }
 
 }  // namespace device
+
+namespace platform::device_setup {
+
+bool JoinImage(const std::string& folder)
+{
+    if (!IsDeviceImage(folder)) return false;
+    device::Close();
+    return Attach(folder, RegistryFile(folder), false);
+}
+
+}  // namespace platform::device_setup

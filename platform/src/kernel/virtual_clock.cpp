@@ -5,6 +5,8 @@
 #include <device/clock.h>
 #include <winbase.h>
 
+#include "process/remote_calls.h"
+
 namespace {
 
 uint64_t ticks = 0;
@@ -46,6 +48,15 @@ void AdvanceClock(DWORD milliseconds)
 
 }  // namespace device
 
-DWORD WINAPI GetTickCount(void) { return static_cast<DWORD>(ticks); }
+// A program run by a device in another process keeps that device's time.
+DWORD WINAPI GetTickCount(void)
+{
+    if (platform::process::OnRemoteDevice()) return platform::process::RemoteTickCount();
+    return static_cast<DWORD>(ticks);
+}
 
-void WINAPI Sleep(DWORD dwMilliseconds) { ticks += dwMilliseconds; }
+void WINAPI Sleep(DWORD dwMilliseconds)
+{
+    if (platform::process::OnRemoteDevice()) return platform::process::RemoteSleep(dwMilliseconds);
+    ticks += dwMilliseconds;
+}

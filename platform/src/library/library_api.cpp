@@ -85,7 +85,7 @@ DWORD WINAPI GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize)
         return 0;
     }
     std::u16string_view path = module ? std::u16string_view(module->devicePath)
-                                   : std::u16string_view(platform::library::kProgramPath);
+                                   : std::u16string_view(platform::library::ProgramPath());
     if (!lpFilename || nSize == 0) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return 0;

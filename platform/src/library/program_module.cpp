@@ -2,12 +2,22 @@
 
 #include <dlfcn.h>
 
+#include <utility>
+
 #include "library/embedded_resources.h"
 #include "resources/resource_parser.h"
 
 namespace platform::library {
 
-const char16_t kProgramPath[] = u"\\Windows\\pocketsim.exe";
+namespace {
+
+std::u16string programPath = u"\\Windows\\pocketsim.exe";
+
+}  // namespace
+
+const std::u16string& ProgramPath() { return programPath; }
+
+void SetProgramPath(std::u16string devicePath) { programPath = std::move(devicePath); }
 
 // The program does not change while it runs: read once.
 const std::vector<resources::ResourceRecord>& ProgramResources()

@@ -8,8 +8,10 @@
 
 namespace platform::library {
 
-// Where the simulator runs from on the device.
-extern const char16_t kProgramPath[];
+// Where the running program lies on the device: the simulator itself, or
+// the program a device started in this process.
+const std::u16string& ProgramPath();
+void SetProgramPath(std::u16string devicePath);
 
 // The resources built into the running program, if any.
 const std::vector<resources::ResourceRecord>& ProgramResources();

@@ -16,6 +16,7 @@ void CloseInputServices()
     SipManager::Stop();
     com::CloseCom();
     device::ClearCallbackLog();
+    device::ClearSipEventLog();
     FocusedEditor().Clear();
     SetLetterRecogniserPresent(true);
 }

@@ -2,6 +2,7 @@
 #include <aygshell.h>
 #include <device/sip.h>
 
+#include "process/remote_calls.h"
 #include "shell/sip_manager.h"
 
 using platform::shell::SipManager;
@@ -12,6 +13,10 @@ BOOL WINAPI SHSipInfo(UINT uiAction, UINT, PVOID pvParam, UINT)
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
+    // A program run by a device in another process works that device's panel.
+    if (platform::process::OnRemoteDevice())
+        return uiAction == SPI_SETCURRENTIM ? platform::process::RemoteSetCurrentIm(*static_cast<const CLSID*>(pvParam))
+                                            : platform::process::RemoteGetCurrentIm(*static_cast<CLSID*>(pvParam));
     if (uiAction == SPI_SETCURRENTIM) return SipManager::Running().Select(*static_cast<const CLSID*>(pvParam));
     *static_cast<CLSID*>(pvParam) = SipManager::Running().Current();
     return TRUE;

@@ -8,6 +8,7 @@
 
 #include "shell/default_input_method.h"
 #include "shell/platform_keyboard.h"
+#include "shell/sip_event_log.h"
 
 namespace {
 
@@ -51,7 +52,8 @@ void SipManager::Start()
 {
     panelRect = kPlatformKeyboardPanel;  // until the input method reports its own
     window = CreateSipWindow(panelRect);
-    if (!Load(ReadDefaultInputMethod())) Load(kPlatformKeyboardClsid);
+    if (Load(ReadDefaultInputMethod()) || Load(kPlatformKeyboardClsid))
+        RecordSipEvent(device::SipEvent::Kind::Started, current);
 }
 
 void SipManager::ShutDown()
@@ -64,7 +66,11 @@ void SipManager::ShutDown()
 bool SipManager::Select(const CLSID& clsid)
 {
     if (inputMethod && clsid == current) return true;
-    if (!Load(clsid)) return false;
+    if (!Load(clsid)) {
+        RecordSipEvent(device::SipEvent::Kind::Refused, clsid);
+        return false;
+    }
+    RecordSipEvent(device::SipEvent::Kind::Selected, clsid);
     WriteDefaultInputMethod(clsid);
     return true;
 }
@@ -114,6 +120,7 @@ void SipManager::Show()
 {
     if (shown || !inputMethod) return;
     shown = true;
+    RecordSipEvent(device::SipEvent::Kind::Shown, current);
     inputMethod->Showing();
     QueryInfo();
     ShowWindow(window, SW_SHOWNOACTIVATE);
@@ -123,6 +130,7 @@ void SipManager::Hide()
 {
     if (!shown || !inputMethod) return;
     shown = false;
+    RecordSipEvent(device::SipEvent::Kind::Hidden, current);
     inputMethod->Hiding();
     ShowWindow(window, SW_HIDE);
     QueryInfo();

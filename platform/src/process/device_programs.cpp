@@ -1,0 +1,16 @@
+#include "process/device_programs.h"
+
+#include "process/program_launcher.h"
+#include "process/restart_request.h"
+#include "process/started_signals.h"
+
+namespace platform::process {
+
+void ForgetPrograms()
+{
+    ClearProgramLaunches();
+    ClearStartedSignals();
+    ClearRestartRequest();
+}
+
+}  // namespace platform::process

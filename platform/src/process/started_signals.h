@@ -1,0 +1,8 @@
+// The launch numbers programs have signalled with SignalStarted.
+#pragma once
+
+namespace platform::process {
+
+void ClearStartedSignals();
+
+}  // namespace platform::process
