@@ -19,6 +19,7 @@ CommandTable BuildStandardCommands()
     AddPenCommands(table);
     AddRecogniserCommands(table);
     AddClockCommands(table);
+    AddScreenshotCommands(table);
     AddEchoCommands(table);
     return table;
 }

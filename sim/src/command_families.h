@@ -16,6 +16,7 @@ void AddEventCommands(CommandTable& table);
 void AddPenCommands(CommandTable& table);
 void AddRecogniserCommands(CommandTable& table);
 void AddClockCommands(CommandTable& table);
+void AddScreenshotCommands(CommandTable& table);
 void AddEchoCommands(CommandTable& table);
 void AddBootCommands(CommandTable& table);
 void AddProgramCommands(CommandTable& table);

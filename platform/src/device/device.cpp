@@ -13,6 +13,7 @@
 #include "device/join_image.h"
 #include "files/file_system.h"
 #include "gdi/gdi_object_table.h"
+#include "gdi/window_surfaces.h"
 #include "kernel/handle_table.h"
 #include "kernel/message_box.h"
 #include "kernel/virtual_clock.h"
@@ -68,6 +69,7 @@ void StopRunning()
     platform::library::UnloadAllModules();
     platform::comctl::ImageLists().Clear();
     platform::gdi::GdiObjects().Clear();
+    platform::gdi::ForgetSurfaces();
     platform::user::Reset();
     platform::kernel::Handles().CloseAll();
     platform::process::ForgetPrograms();
