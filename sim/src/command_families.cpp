@@ -15,6 +15,7 @@ CommandTable BuildStandardCommands()
     AddEventCommands(table);
     AddPenCommands(table);
     AddClockCommands(table);
+    AddScreenshotCommands(table);
     AddEchoCommands(table);
     return table;
 }

@@ -14,6 +14,7 @@ void AddTextCommands(CommandTable& table);
 void AddEventCommands(CommandTable& table);
 void AddPenCommands(CommandTable& table);
 void AddClockCommands(CommandTable& table);
+void AddScreenshotCommands(CommandTable& table);
 void AddEchoCommands(CommandTable& table);
 
 const CommandTable& StandardCommands();

@@ -11,6 +11,7 @@
 #include "device/factory_data.h"
 #include "files/file_system.h"
 #include "gdi/gdi_object_table.h"
+#include "gdi/window_surfaces.h"
 #include "kernel/handle_table.h"
 #include "kernel/message_box.h"
 #include "kernel/virtual_clock.h"
@@ -130,6 +131,7 @@ void Close()
     platform::library::UnloadAllModules();
     platform::comctl::ImageLists().Clear();
     platform::gdi::GdiObjects().Clear();
+    platform::gdi::ForgetSurfaces();
     platform::user::Reset();
     platform::kernel::Handles().CloseAll();
     platform::files::Unmount();

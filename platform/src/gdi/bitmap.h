@@ -2,7 +2,8 @@
 // its pixels as RGB colours, row by row from the top. A bitmap of one bit
 // per pixel is monochrome: drawing code treats it as such, and when loaded
 // from a resource its pixels are the two colours of the resource's palette
-// (black and white for an ordinary monochrome bitmap).
+// (black and white for an ordinary monochrome bitmap); drawing reads a pixel
+// nearer white than black as a 1 bit.
 #pragma once
 
 #include <vector>
@@ -15,8 +16,7 @@ namespace platform::gdi {
 
 class Bitmap final : public GdiObject {
 public:
-    // All pixels black.
-    Bitmap(int width, int height, int bitsPerPixel);
+    Bitmap(int width, int height, int bitsPerPixel, COLORREF fill = RGB(0, 0, 0));
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -25,6 +25,9 @@ public:
 
     COLORREF Pixel(int x, int y) const { return pixels_[Index(x, y)]; }
     void SetPixel(int x, int y, COLORREF colour) { pixels_[Index(x, y)] = colour; }
+    // Row Y from its first pixel, for loops that walk a row.
+    COLORREF* Row(int y) { return pixels_.data() + Index(0, y); }
+    const COLORREF* Row(int y) const { return pixels_.data() + Index(0, y); }
 
     int Describe(int bufferSize, void* buffer) const override;
 

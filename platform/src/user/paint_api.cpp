@@ -68,7 +68,7 @@ HDC Begin(HWND handle, LPPAINTSTRUCT paint)
         return nullptr;
     }
     *paint = {};
-    paint->hdc = platform::gdi::OpenDeviceContext(handle);
+    paint->hdc = platform::gdi::OpenPaintContext(handle, window->update);
     paint->rcPaint = window->update;
     paint->fErase = window->eraseUpdate;
     window->update = {};
@@ -83,7 +83,7 @@ BOOL End(HWND handle, const PAINTSTRUCT* paint)
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    platform::gdi::CloseDeviceContext(paint->hdc, handle);
+    platform::gdi::ClosePaintContext(paint->hdc, handle);
     return TRUE;
 }
 
