@@ -1,6 +1,7 @@
 // The soft-keyboard engine: turns pen events on a panel of keys into key
 // events for the host, keeps the latched modifiers and a pending dead key,
-// recognises swipes and repeats held keys. Subclasses supply the layout.
+// recognises swipes and repeats held keys; and draws the panel, observing
+// that state (keyboard_panel_drawing.cpp). Subclasses supply the layout.
 #pragma once
 
 #include <sip_panel.h>

@@ -1,4 +1,4 @@
-// The colour classes of the keys, beyond the characters any panel shows.
+// The colour classes of characters, beyond those any panel shows.
 #include <gtest/gtest.h>
 
 #include "key_colours.h"
@@ -33,33 +33,4 @@ TEST(KeyColoursTest, ClassesCharactersAsDigitsSymbolsOrLetters)
         {0xFFFF, kLetterColour, "characters past the list are letters"},
     };
     for (const auto& c : cases) EXPECT_EQ(ClassColour(c.ch), c.colour) << c.why << " (U+" << std::hex << static_cast<int>(c.ch) << ")";
-}
-
-TEST(KeyColoursTest, FillsKeysByKind)
-{
-    const KeyDef otherKind = {static_cast<KeyKind>(4), 0, nullptr, nullptr, nullptr};
-    const struct {
-        KeyDef def;
-        WCHAR classChar;
-        bool ctrl;
-        bool filled;
-        COLORREF colour;
-        const char* why;
-    } cases[] = {
-        {Char(TEXT("7")), u'7', false, true, kDigitColour, "a character key takes its class colour"},
-        {Command(VK_SPACE), 0x20, false, true, kLetterColour, "the space bar is white"},
-        {Command(VK_TAB), 0x20, false, true, kCommandColour, "other command keys are light cyan"},
-        {Command(VK_TAB), 0x20, true, true, kCommandColour, "command keys stay light cyan under Ctrl"},
-        {Dead(TEXT("\u00B4"), TEXT("a"), TEXT("\u00E1")), 0xB4, false, true, kDeadKeyColour,
-         "a dead key is light red"},
-        {Dead(TEXT("\u00B4"), TEXT("a"), TEXT("\u00E1")), u'=', true, true, kSymbolColour,
-         "under Ctrl a dead key takes the class colour of its virtual key"},
-        {kPanelSwitch, 0, false, true, kCommandColour, "the panel switch is light cyan"},
-        {otherKind, u'a', false, false, 0, "kinds past the panel switch are never filled"},
-    };
-    for (const auto& c : cases) {
-        COLORREF colour = 0;
-        EXPECT_EQ(KeyFillColour(c.def, c.classChar, c.ctrl, &colour), c.filled) << c.why;
-        EXPECT_EQ(colour, c.colour) << c.why;
-    }
 }

@@ -84,17 +84,6 @@ TEST_F(KeyPixelsTest, UnderCtrlKeysAreClassedByTheirVirtualKeys)
     ExpectColours(cases);
 }
 
-TEST_F(KeyPixelsTest, ModifierFacesAreInvertedWhileLatched)
-{
-    const COLORREF invertedCommand = RGB(0x80, 0x00, 0x00);
-    RECT shift = FinnishKey(40);
-    EXPECT_EQ(KeyboardPixel(shift.left + 1, shift.top + 1), kCommandColour);
-    Run(std::array{Tap(40)});
-    EXPECT_EQ(KeyboardPixel(shift.left + 1, shift.top + 1), invertedCommand) << "Shift latched";
-    Run(std::array{Tap(40)});
-    EXPECT_EQ(KeyboardPixel(shift.left + 1, shift.top + 1), kCommandColour) << "Shift released";
-}
-
 // The Ctrl image is drawn for the modifiers latched when Ctrl was, and only
 // the changing keys are drawn over it: Shift latched later shows on the
 // Shift key but not on key 13, whose Backspace face would become Delete.
