@@ -1,5 +1,6 @@
 #include <winuser.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "gdi/blit.h"

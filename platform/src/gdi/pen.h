@@ -1,5 +1,5 @@
-// A pen. Nothing here draws lines yet; pens exist so that the stock ones can
-// be selected and described.
+// A pen. Nothing draws lines with it; it exists so that the stock pens can be
+// selected and described.
 #pragma once
 
 #include <wingdi.h>
