@@ -2,6 +2,12 @@
 // test and the window procedure into the engine, out to the recorded host
 // events and the focused text. The baseline is a tap on the panel's seam at
 // x = 0, which reaches the keyboard but no key.
+//
+// Painting: one key repainted from the cached keyboard image is the baseline
+// for a whole keyboard repainted from the cache, and for one drawn afresh
+// after a settings change dropped the cache. Both of the latter pay for the
+// settings being written and read again; the difference between them is the
+// cost of rendering the image.
 #include <benchmark/benchmark.h>
 
 #include <aygshell.h>
@@ -9,6 +15,7 @@
 
 #include <device/device.h>
 #include <device/libraries.h>
+#include <device/paint.h>
 #include <device/pen.h>
 #include <device/sip.h>
 #include <device/text_editor.h>
@@ -51,6 +58,70 @@ void TapAt(benchmark::State& state, int x, int y)
     device::Close();
 }
 
+// The keyboard's window: the one a pen on the panel's seam reaches.
+HWND KeyboardWindow()
+{
+    HWND keyboard = device::PenDown(0, 214 + 40);
+    device::PenUp(0, 214 + 40);
+    return keyboard;
+}
+
+void WriteRepeatRate(DWORD rate)
+{
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, u"SOFTWARE\\Tarvex\\Lexovia", 0, nullptr, 0, 0, nullptr, &key, nullptr);
+    RegSetValueExW(key, u"KbdRepeatRate", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&rate), sizeof rate);
+    RegCloseKey(key);
+}
+
+// The input method reads its settings again before its options page; a
+// changed value drops the cached keyboard images.
+void ReloadSettings(DWORD rate)
+{
+    WriteRepeatRate(rate);
+    device::OpenInputMethodOptions();
+}
+
+template <typename Paint>
+void PaintKeyboard(benchmark::State& state, Paint paint)
+{
+    if (!KeyboardUp()) {
+        state.SkipWithError("the keyboard did not come up");
+        return;
+    }
+    HWND keyboard = KeyboardWindow();
+    for (auto _ : state) paint(keyboard);
+    device::Close();
+}
+
+void BM_Baseline_PaintOneKeyFromCache(benchmark::State& state)
+{
+    const RECT letterA = {31, 33, 47, 48};
+    PaintKeyboard(state, [&](HWND keyboard) {
+        InvalidateRect(keyboard, &letterA, FALSE);
+        UpdateWindow(keyboard);
+    });
+}
+
+void BM_PaintAllFromCacheAfterUnchangedSettings(benchmark::State& state)
+{
+    PaintKeyboard(state, [](HWND keyboard) {
+        ReloadSettings(4);
+        InvalidateRect(keyboard, nullptr, FALSE);
+        UpdateWindow(keyboard);
+    });
+}
+
+void BM_RenderAndPaintAllAfterChangedSettings(benchmark::State& state)
+{
+    DWORD rate = 4;
+    PaintKeyboard(state, [&](HWND keyboard) {
+        rate = rate == 4 ? 5 : 4;
+        ReloadSettings(rate);
+        UpdateWindow(keyboard);
+    });
+}
+
 void BM_Baseline_TapOnASeam(benchmark::State& state) { TapAt(state, 0, 40); }
 void BM_TapALetter(benchmark::State& state) { TapAt(state, 39, 40); }
 
@@ -58,4 +129,7 @@ void BM_TapALetter(benchmark::State& state) { TapAt(state, 39, 40); }
 
 BENCHMARK(BM_Baseline_TapOnASeam);
 BENCHMARK(BM_TapALetter);
+BENCHMARK(BM_Baseline_PaintOneKeyFromCache);
+BENCHMARK(BM_PaintAllFromCacheAfterUnchangedSettings);
+BENCHMARK(BM_RenderAndPaintAllAfterChangedSettings);
 BENCHMARK_MAIN();

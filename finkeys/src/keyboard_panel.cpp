@@ -3,9 +3,9 @@
 #include <climits>
 #include <cstdlib>
 
-#include "command_bitmaps.h"
 #include "finnish_keyboard_module.h"
 #include "host_keys.h"
+#include "key_label.h"
 #include "key_geometry.h"
 #include "panel_layout.h"
 
@@ -48,7 +48,6 @@ KeyboardPanel::KeyboardPanel()
       pendingDead(0),
       deadBase(nullptr),
       deadComposed(nullptr),
-      imageCache{},
       caps(false),
       shift(false),
       alt(false),
@@ -68,22 +67,8 @@ void KeyboardPanel::Init() { CreateKeyFont(); }
 KeyboardPanel::~KeyboardPanel()
 {
     if (keyFont) DeleteObject(keyFont);
-    for (HBITMAP image : imageCache) {
-        if (image) DeleteObject(image);
-    }
 }
 
-// Drawing comes with the keyboard's artwork: nothing is drawn yet.
-void KeyboardPanel::Paint(HDC, PAINTSTRUCT*) {}
-
-void KeyboardPanel::DropImageCache()
-{
-    for (HBITMAP& image : imageCache) {
-        if (image) DeleteObject(image);
-        image = nullptr;
-    }
-    InvalidateWindow();
-}
 
 void KeyboardPanel::OnPenDown(int x, int y)
 {
@@ -203,13 +188,7 @@ void KeyboardPanel::OnHiding()
     if (alt) SendVirtualKeyEvent(kAltKey, false);
 }
 
-// Drawing comes with the keyboard's artwork: no image is rendered yet.
-HBITMAP KeyboardPanel::RenderImage(HDC, bool, bool, bool, bool) { return nullptr; }
-
 bool KeyboardPanel::SameKey(int a, int b) { return a == b; }
-
-// The key font comes with the keyboard's drawing: none is created yet.
-void KeyboardPanel::CreateKeyFont() {}
 
 int KeyboardPanel::KeyAt(int x, int y)
 {
@@ -227,15 +206,9 @@ void KeyboardPanel::SwipeLeft() { SendKeyPress(VK_BACK, 0, 1, VK_BACK); }
 
 void KeyboardPanel::SwipeDown() { SendKeyPress(VK_RETURN, 0, 1, VK_RETURN); }
 
-// Drawing comes with the keyboard's artwork: no key is drawn yet.
-void KeyboardPanel::DrawKey(HDC, int, bool, bool, bool, bool, bool, bool, bool) {}
-
 bool KeyboardPanel::ComposeLabel(int key, bool withShift, bool withAlt, bool withCaps, WCHAR* text)
 {
-    LPCWSTR label = GetKeyDef(key, withShift, withAlt, withCaps)->label;
-    int length = 0;
-    for (; label && label[length] && length < kLabelSize - 1; ++length) text[length] = label[length];
-    text[length] = 0;
+    CopyLabel(GetKeyDef(key, withShift, withAlt, withCaps)->label, text, kLabelSize);
     if (!pendingDead || !deadBase || !deadComposed) return false;
     for (int i = 0; deadBase[i]; ++i) {
         if (deadBase[i] == text[0]) {
@@ -244,14 +217,6 @@ bool KeyboardPanel::ComposeLabel(int key, bool withShift, bool withAlt, bool wit
         }
     }
     return false;
-}
-
-UINT KeyboardPanel::LabelBitmap(LPCWSTR text)
-{
-    if (!text || !text[0] || text[1]) return 0;
-    if (text[0] == u'\u00C5') return kRingABitmap;
-    if (text[0] == u'\u016E') return kRingUBitmap;
-    return 0;
 }
 
 // The zone around the key where the press began reaches without limit

@@ -1,10 +1,12 @@
 // The soft-keyboard engine: turns pen events on a panel of keys into key
 // events for the host, keeps the latched modifiers and a pending dead key,
-// recognises swipes and repeats held keys. Subclasses supply the layout.
+// recognises swipes and repeats held keys; and draws the panel, observing
+// that state (keyboard_panel_drawing.cpp). Subclasses supply the layout.
 #pragma once
 
 #include <sip_panel.h>
 
+#include "image_cache.h"
 #include "key_def.h"
 
 class KeyboardPanel : public SipPanel {
@@ -67,7 +69,6 @@ protected:
     bool ShiftOn() const { return shift; }
 
 private:
-    static constexpr int kImageSlots = 9;
     static constexpr UINT kFirstRepeatTimer = 1;
     static constexpr UINT kNextRepeatTimer = 2;
 
@@ -81,6 +82,17 @@ private:
     void ToggleModifier(bool& flag, bool& lock, BYTE virtualKey);
     void ResetPress();
 
+    // Drawing: reads the engine's state, never changes it.
+    void CopyCachedImage(HDC dc, HDC frame);
+    void DrawLiveKeys(HDC frame);
+    bool IsActive(int key);
+    bool PreviewsDeadKey(const KeyDef& def) const;
+    bool ShowsPendingAccent(int key, bool withCtrl);
+    void FillKey(HDC dc, int key, const RECT& rect, const KeyDef& def, bool withCtrl);
+    void DrawKeyFace(HDC dc, int key, const RECT& rect, const KeyDef& def, bool withShift, bool withAlt,
+                     bool withCaps, bool withCtrl, bool live, DWORD rop);
+    void DrawLabel(HDC dc, const RECT& rect, LPCWSTR text, DWORD rop);
+
     HFONT keyFont;
     POINT downPoint;
     POINT curPoint;
@@ -88,7 +100,7 @@ private:
     WCHAR pendingDead;
     LPCWSTR deadBase;
     LPCWSTR deadComposed;
-    HBITMAP imageCache[kImageSlots];
+    ImageCache imageCache;
     bool caps;
     bool shift;
     bool alt;
