@@ -14,6 +14,7 @@ CommandTable BuildStandardCommands()
     AddTextCommands(table);
     AddEventCommands(table);
     AddPenCommands(table);
+    AddKeyboardCommands(table);
     AddClockCommands(table);
     AddEchoCommands(table);
     return table;

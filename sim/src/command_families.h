@@ -13,6 +13,7 @@ void AddSipCommands(CommandTable& table);
 void AddTextCommands(CommandTable& table);
 void AddEventCommands(CommandTable& table);
 void AddPenCommands(CommandTable& table);
+void AddKeyboardCommands(CommandTable& table);
 void AddClockCommands(CommandTable& table);
 void AddEchoCommands(CommandTable& table);
 
