@@ -18,6 +18,7 @@ CommandTable BuildStandardCommands()
     AddEventCommands(table);
     AddPenCommands(table);
     AddRecogniserCommands(table);
+    AddKeyboardCommands(table);
     AddClockCommands(table);
     AddScreenshotCommands(table);
     AddEchoCommands(table);

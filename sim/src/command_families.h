@@ -15,6 +15,7 @@ void AddTextCommands(CommandTable& table);
 void AddEventCommands(CommandTable& table);
 void AddPenCommands(CommandTable& table);
 void AddRecogniserCommands(CommandTable& table);
+void AddKeyboardCommands(CommandTable& table);
 void AddClockCommands(CommandTable& table);
 void AddScreenshotCommands(CommandTable& table);
 void AddEchoCommands(CommandTable& table);

@@ -2,10 +2,10 @@
 // coordinates
 #include <device/clock.h>
 #include <device/pen.h>
-#include <device/sip.h>
 
 #include "command_families.h"
 #include "number_words.h"
+#include "panel_point.h"
 
 namespace {
 
@@ -15,17 +15,15 @@ static_assert(kDoubleTapGap < device::kDoubleTapTime);
 
 using PenAction = void (*)(int x, int y);
 
-// The panel's client area starts at its window's top-left corner: the SIP
-// window has no frame.
 CommandOutcome OnPanel(const CommandCall& call, PenAction action)
 {
     Parsed<int> x = ParseInteger(call.args[0]);
     if (!x) return CommandOutcome::Failed(x.error());
     Parsed<int> y = ParseInteger(call.args[1]);
     if (!y) return CommandOutcome::Failed(y.error());
-    if (!device::IsInputPanelShown()) return CommandOutcome::Failed("the input panel is not shown: \"sip show\" first");
-    RECT panel = device::InputPanelRect();
-    action(panel.left + *x, panel.top + *y);
+    Parsed<POINT> point = ScreenPointOnPanel(*x, *y);
+    if (!point) return CommandOutcome::Failed(point.error());
+    action(point->x, point->y);
     return CommandOutcome::Done();
 }
 
