@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <device/paint.h>
 #include <device/screen.h>
 #include <device/sip.h>
 #include <device/text.h>
@@ -108,11 +109,12 @@ bool KeyShowsLabel(const RECT& key, LPCWSTR label)
 
 Parsed<const PanelLayout*> ShownKeyboardPanel()
 {
+    device::DeliverPaints();
     RECT panel = device::InputPanelRect();
     for (const Panel& candidate : kPanels) {
         RECT key;
         KeyRect(*candidate.layout, &key, kPanelSwitchKey);
-        OffsetRect(&key, panel.left, panel.top);
+        key = {key.left + panel.left, key.top + panel.top, key.right + panel.left, key.bottom + panel.top};
         if (KeyShowsLabel(key, candidate.layout->label)) return candidate.layout;
     }
     return Parsed<const PanelLayout*>::Failure("the keyboard's panel-switch key shows neither \"Fi\" nor \"En\"");

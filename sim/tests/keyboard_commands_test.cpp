@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include "fresh_device.h"
+#include "script_run.h"
+
+using KeyboardCommandsTest = FreshDevice;
+
+namespace {
+
+// Each script starts on a device of its own: the panel shown is state.
+const char kKeyboardUp[] = "device new\nim register finkeys\nim select finkeys\nsip show\n";
+
+std::string WithKeyboard(const char* lines) { return std::string(kKeyboardUp) + lines; }
+
+}  // namespace
+
+TEST_F(KeyboardCommandsTest, RefusalsSayWhatIsMissing)
+{
+    ExpectFailures({
+        {"sip show\ntap-key 28\n", "test.txt:2: the current input method is keyboard, not finkeys: \"im select finkeys\" first\n"},
+        {"im register finkeys\nim select finkeys\nsip hide\nhold-key 28 500\n",
+         "test.txt:4: the input panel is not shown: \"sip show\" first\n"},
+        {WithKeyboard("tap-key 61\n").c_str(), "test.txt:5: no key 61: keys are numbered 0 to 60\n"},
+        {WithKeyboard("tap-key -1\n").c_str(), "test.txt:5: no key -1: keys are numbered 0 to 60\n"},
+        {WithKeyboard("tap-key 53\ntap-key 56\n").c_str(),
+         "test.txt:6: key 56 has no area on the English panel: no tap can reach it\n"},
+        {WithKeyboard("panel expect Sv\n").c_str(), "test.txt:5: unknown panel \"Sv\": write Fi or En\n"},
+        {WithKeyboard("tap-key 53\npanel expect Fi\n").c_str(), "test.txt:6: the keyboard shows the En panel, not Fi\n"},
+    });
+}
+
+// Key 56 is Alt on the Finnish panel; the English panel's wider space bar
+// ends where it would be.
+TEST_F(KeyboardCommandsTest, KeysAreFoundOnThePanelShown)
+{
+    ScriptRun run = RunScript(WithKeyboard("tap-key 56\ntap-key 47\ntap-key 53\ntap-key 55\ntap-key 47\n"
+                                           "text expect \"µ m\"\n"));
+    EXPECT_TRUE(run.passed) << run.errors;
+}
