@@ -6,6 +6,7 @@
 
 #include <device/boot.h>
 #include <device/faults.h>
+#include <device/gdi_calls.h>
 #include <device/registry_calls.h>
 
 #include "comctl/image_list_table.h"
@@ -70,6 +71,7 @@ void StopRunning()
     platform::comctl::ImageLists().Clear();
     platform::gdi::GdiObjects().Clear();
     platform::gdi::ForgetSurfaces();
+    device::ClearBlitLog();  // the windows and contexts it names are gone
     platform::user::Reset();
     platform::kernel::Handles().CloseAll();
     platform::process::ForgetPrograms();

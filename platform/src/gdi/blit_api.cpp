@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "gdi/blit.h"
+#include "gdi/blit_log.h"
 #include "gdi/brush.h"
 #include "gdi/gdi_object_table.h"
 #include "gdi/mono_colour.h"
@@ -46,20 +47,27 @@ BOOL WINAPI BitBlt(HDC hdcDest, int nXDest, int nYDest, int nWidth, int nHeight,
 {
     return platform::kernel::Guarded<BOOL>(FALSE, [&] {
         RECT rect{nXDest, nYDest, nXDest + std::max(nWidth, 0), nYDest + std::max(nHeight, 0)};
-        return BlitContexts(hdcDest, rect, hdcSrc, {nXSrc, nYSrc}, dwRop);
+        BOOL result = BlitContexts(hdcDest, rect, hdcSrc, {nXSrc, nYSrc}, dwRop);
+        RecordBlit(device::BlitCall::Function::BitBlt, hdcDest, nXDest, nYDest, nWidth, nHeight, dwRop, result);
+        return result;
     });
 }
 
 // A negative width or height extends the rectangle left or up.
 BOOL WINAPI PatBlt(HDC hdc, int nXLeft, int nYLeft, int nWidth, int nHeight, DWORD dwRop)
 {
-    if (RasterOperation(dwRop).UsesSource()) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    RECT rect{std::min(nXLeft, nXLeft + nWidth), std::min(nYLeft, nYLeft + nHeight),
-              std::max(nXLeft, nXLeft + nWidth), std::max(nYLeft, nYLeft + nHeight)};
-    return platform::kernel::Guarded<BOOL>(FALSE, [&] { return BlitContexts(hdc, rect, nullptr, {}, dwRop); });
+    return platform::kernel::Guarded<BOOL>(FALSE, [&] {
+        BOOL result = FALSE;
+        if (RasterOperation(dwRop).UsesSource()) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+        } else {
+            RECT rect{std::min(nXLeft, nXLeft + nWidth), std::min(nYLeft, nYLeft + nHeight),
+                      std::max(nXLeft, nXLeft + nWidth), std::max(nYLeft, nYLeft + nHeight)};
+            result = BlitContexts(hdc, rect, nullptr, {}, dwRop);
+        }
+        RecordBlit(device::BlitCall::Function::PatBlt, hdc, nXLeft, nYLeft, nWidth, nHeight, dwRop, result);
+        return result;
+    });
 }
 
 int WINAPI FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr)
