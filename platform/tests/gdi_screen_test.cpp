@@ -121,6 +121,30 @@ TEST_F(GdiScreenTest, TopmostWindowsLieAboveAndHidingOneUncoversWhatWasDrawnBene
     EXPECT_EQ(device::ScreenPixel(10, 10), device::kDesktopColour);
 }
 
+TEST_F(GdiScreenTest, AChildThatHidesOrGoesIsPaintedOverWithTheParentsBackground)
+{
+    WNDCLASSW backgroundClass{};
+    backgroundClass.lpfnWndProc = DefWindowProcW;
+    backgroundClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    backgroundClass.lpszClassName = TEXT("GreyBackground");
+    ASSERT_NE(RegisterClassW(&backgroundClass), 0);
+    HWND panel = Create({0, 214, 240, 294}, nullptr, WS_VISIBLE, 0, TEXT("GreyBackground"));
+    constexpr COLORREF kLightGrey = RGB(192, 192, 192);
+    EXPECT_EQ(device::ScreenPixel(0, 214), kLightGrey) << "a window painted by default is erased with its background";
+
+    for (auto leave : {+[](HWND child) { ShowWindow(child, SW_HIDE); }, +[](HWND child) { DestroyWindow(child); }}) {
+        HWND child = Create({10, 10, 50, 50}, panel, WS_CHILD | WS_VISIBLE);
+        colours[child] = kRed;
+        InvalidateRect(child, nullptr, FALSE);
+        UpdateWindow(child);
+        ASSERT_EQ(device::ScreenPixel(10, 224), kRed);
+        leave(child);
+        device::DeliverPaints();
+        EXPECT_EQ(device::ScreenPixel(10, 224), kLightGrey) << "no trace of the child is left";
+        EXPECT_EQ(device::ScreenPixel(49, 263), kLightGrey);
+    }
+}
+
 TEST_F(GdiScreenTest, AScreenshotWrittenAsPngReadsBackAsTheCapture)
 {
     HWND window = Create({10, 20, 110, 70});

@@ -166,6 +166,38 @@ TEST_F(UserPaintTest, AShownWindowIsPaintedWhole)
     EXPECT_TRUE(painted.fErase);
 }
 
+// The child's pixels stay in the parent's surface, so the parent must paint
+// the place the child leaves; a hidden child leaves nothing to paint.
+TEST_F(UserPaintTest, AChildThatLeavesItsPlaceHasTheParentPaintIt)
+{
+    const struct {
+        const char* how;
+        DWORD childStyle;
+        std::function<void(HWND child)> leave;
+        RECT parentUpdate;
+        RECT childUpdate;
+    } cases[] = {
+        {"hiding", WS_VISIBLE, [](HWND child) { ShowWindow(child, SW_HIDE); }, {10, 20, 50, 40}, {}},
+        {"being destroyed", WS_VISIBLE, [](HWND child) { DestroyWindow(child); }, {10, 20, 50, 40}, {}},
+        {"moving with repaint", WS_VISIBLE, [](HWND child) { MoveWindow(child, 60, 20, 40, 20, TRUE); },
+         {10, 20, 50, 40}, {0, 0, 40, 20}},
+        {"moving without repaint", WS_VISIBLE, [](HWND child) { MoveWindow(child, 60, 20, 40, 20, FALSE); }, {}, {}},
+        {"being destroyed while hidden", 0, [](HWND child) { DestroyWindow(child); }, {}, {}},
+    };
+    for (const auto& c : cases) {
+        HWND parent = Create({0, 0, 200, 100});
+        HWND child = Create({10, 20, 50, 40}, parent, c.childStyle);
+        ValidateRect(parent, nullptr);
+        ValidateRect(child, nullptr);
+        c.leave(child);
+        EXPECT_TRUE(UpdateRectOf(parent) == c.parentUpdate) << c.how << ": " << Text(UpdateRectOf(parent));
+        if (IsWindow(child)) {
+            EXPECT_TRUE(UpdateRectOf(child) == c.childUpdate) << c.how << ": " << Text(UpdateRectOf(child));
+        }
+        DestroyWindow(parent);
+    }
+}
+
 TEST_F(UserPaintTest, PaintCallsOnWindowsThatDoNotExistFail)
 {
     HWND bogus = reinterpret_cast<HWND>(0x5678);

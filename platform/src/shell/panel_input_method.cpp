@@ -1,11 +1,14 @@
 #include "shell/panel_input_method.h"
 
+#include <wingdi.h>
+
 namespace {
 
 void RegisterPanelClass(const WCHAR* name)
 {
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     windowClass.lpszClassName = name;
     RegisterClassW(&windowClass);  // already registered on a later selection
 }

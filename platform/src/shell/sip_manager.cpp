@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <device/screen.h>
+#include <wingdi.h>
 #include <objbase.h>
 
 #include "shell/default_input_method.h"
@@ -20,6 +21,7 @@ HWND CreateSipWindow(const RECT& place)
 {
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     windowClass.lpszClassName = kSipWindowClass;
     RegisterClassW(&windowClass);
     return CreateWindowExW(WS_EX_TOPMOST, kSipWindowClass, u"", WS_POPUP, place.left, place.top,

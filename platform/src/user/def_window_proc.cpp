@@ -37,11 +37,21 @@ LRESULT WindowPositionChanged(HWND handle, LPARAM lParam)
     return 0;
 }
 
-// Whatever the window shows stays: the update rectangle is simply emptied.
-LRESULT Paint(HWND handle)
+HBRUSH ClassBackground(const Window& window)
+{
+    const WindowClass* windowClass = Classes().Find(MAKEINTATOM(window.classAtom));
+    return windowClass ? windowClass->background : nullptr;
+}
+
+// Stands in for WM_ERASEBKGND, which is not sent here: an erasing paint fills
+// with the class's background; otherwise whatever the window shows stays.
+LRESULT Paint(const Window& window)
 {
     PAINTSTRUCT paint;
-    if (BeginPaint(handle, &paint)) EndPaint(handle, &paint);
+    if (!BeginPaint(window.handle, &paint)) return 0;
+    HBRUSH background = ClassBackground(window);
+    if (paint.fErase && background) FillRect(paint.hdc, &paint.rcPaint, background);
+    EndPaint(window.handle, &paint);
     return 0;
 }
 
@@ -62,7 +72,7 @@ LRESULT DefaultHandling(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_WINDOWPOSCHANGED:
         return WindowPositionChanged(handle, lParam);
     case WM_PAINT:
-        return Paint(handle);
+        return Paint(*window);
     default:
         return 0;
     }

@@ -1,5 +1,6 @@
 #include "kernel/api_guard.h"
 #include "user/dispatch.h"
+#include "user/exposure.h"
 #include "user/user_state.h"
 
 namespace {
@@ -62,6 +63,7 @@ BOOL Destroy(HWND handle)
     window->destroying = true;
     while (HWND owned = NextOwnedWindowToDestroy(handle)) DestroyWindow(owned);
     SendDestroyMessages(window);
+    ExposeParentUnder(*window);
     Forget(handle);
     return TRUE;
 }

@@ -2,6 +2,7 @@
 
 #include "kernel/api_guard.h"
 #include "user/dispatch.h"
+#include "user/exposure.h"
 #include "user/user_state.h"
 
 namespace {
@@ -55,7 +56,9 @@ BOOL Move(HWND handle, int x, int y, int width, int height, BOOL repaint)
         return FALSE;
     }
     if ((position.flags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE)) return TRUE;
+    if (repaint) ExposeParentUnder(*window);
     Apply(window->rect, position);
+    if (repaint) InvalidateRect(handle, nullptr, TRUE);
     Notify(handle, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
     return TRUE;
 }

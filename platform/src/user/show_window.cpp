@@ -1,5 +1,6 @@
 #include "kernel/api_guard.h"
 #include "user/dispatch.h"
+#include "user/exposure.h"
 #include "user/user_state.h"
 
 namespace {
@@ -46,6 +47,7 @@ BOOL Show(HWND handle, int command)
         window->style |= WS_VISIBLE;
         InvalidateRect(handle, nullptr, TRUE);  // all of it is new on the screen
     } else {
+        ExposeParentUnder(*window);
         window->style &= ~WS_VISIBLE;
     }
     return wasVisible;
