@@ -19,7 +19,6 @@
 
 namespace {
 
-const CLSID kLetterRecogniser = {0x42429690, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
 const LONG kExtendedLatin = 3;
 
 void FindCandidateAfter(benchmark::State& state, WCHAR before, WCHAR character)
@@ -56,7 +55,7 @@ void WriteThroughEngine(benchmark::State& state, LONG table)
     callback->SetRealCallback(device::InputPanelCallback());
     device::ShowInputPanel();
     IInputMethod* recogniser = nullptr;
-    CoCreateInstance(kLetterRecogniser, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
+    CoCreateInstance(device::kLetterRecogniserClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
                      reinterpret_cast<void**>(&recogniser));
     recogniser->RegisterCallback(callback.get());
     recogniser->Select(device::InputPanelWindow());

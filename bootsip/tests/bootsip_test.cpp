@@ -16,12 +16,11 @@ namespace {
 
 const CLSID kKeyboard = {0x42112D3E, 0xCDA6, 0x4AAB, {0x93, 0x1E, 0xCE, 0x21, 0x04, 0xF0, 0x7C, 0x21}};
 const CLSID kRecognizer = {0x715587FD, 0xC4DA, 0x41DA, {0xA5, 0x04, 0x0B, 0xE8, 0xD2, 0x97, 0xD0, 0xAD}};
-const CLSID kPlatformKeyboard = {0x42429667, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
 
 // The package's input methods stand in as the platform keyboard under their classes.
 HRESULT CreateStandIn(IUnknown* outer, REFIID riid, void** ppv)
 {
-    return CoCreateInstance(kPlatformKeyboard, outer, CLSCTX_INPROC_SERVER, riid, ppv);
+    return CoCreateInstance(device::kPlatformKeyboardClsid, outer, CLSCTX_INPROC_SERVER, riid, ppv);
 }
 
 HRESULT RefuseCreation(IUnknown*, REFIID, void** ppv)
@@ -58,10 +57,10 @@ std::ostream& operator<<(std::ostream& out, const Event& event)
 // The keyboard, 50 ms later the recogniser, 50 ms later the one before.
 std::vector<Event> Refreshed(DWORD from)
 {
-    return {{from, Kind::Started, kPlatformKeyboard},
+    return {{from, Kind::Started, device::kPlatformKeyboardClsid},
             {from, Kind::Selected, kKeyboard},
             {from + 50, Kind::Selected, kRecognizer},
-            {from + 100, Kind::Selected, kPlatformKeyboard}};
+            {from + 100, Kind::Selected, device::kPlatformKeyboardClsid}};
 }
 
 class BootsipTest : public FreshDevice {
@@ -167,12 +166,12 @@ TEST_F(BootsipTest, AnInputMethodThatCannotBeCreatedDoesNotStopTheRestore)
 
     Run(u"35");
 
-    std::vector<Event> expected = {{1000, Kind::Started, kPlatformKeyboard},
+    std::vector<Event> expected = {{1000, Kind::Started, device::kPlatformKeyboardClsid},
                                    {1000, Kind::Selected, kKeyboard},
                                    {1050, Kind::Refused, kRecognizer},
-                                   {1100, Kind::Selected, kPlatformKeyboard}};
+                                   {1100, Kind::Selected, device::kPlatformKeyboardClsid}};
     EXPECT_EQ(SipEvents(), expected);
-    EXPECT_EQ(device::CurrentInputMethod(), kPlatformKeyboard);
+    EXPECT_EQ(device::CurrentInputMethod(), device::kPlatformKeyboardClsid);
     EXPECT_EQ(device::StartedSignals(), std::vector<DWORD>{35});
 }
 

@@ -1,5 +1,6 @@
 #include <device/com.h>
 #include <device/libraries.h>
+#include <device/sip.h>
 #include <objbase.h>
 #include <sipapi.h>
 #include <winreg.h>
@@ -9,7 +10,6 @@
 
 namespace {
 
-const CLSID kPlatformKeyboard = {0x42429667, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
 const CLSID kUnregistered = {0x5E5E5E5E, 0x0005, 0x0005, {5, 5, 5, 5, 5, 5, 5, 5}};
 const CLSID kMissingLibrary = {0x6F6F6F6F, 0x0006, 0x0006, {6, 6, 6, 6, 6, 6, 6, 6}};
 void* const kGarbage = reinterpret_cast<void*>(0x1234);
@@ -34,7 +34,7 @@ using ComActivationTest = FreshDevice;
 TEST_F(ComActivationTest, ThePlatformKeyboardIsABuiltInInputMethod)
 {
     IInputMethod* keyboard = nullptr;
-    ASSERT_EQ(CoCreateInstance(kPlatformKeyboard, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
+    ASSERT_EQ(CoCreateInstance(device::kPlatformKeyboardClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
                                reinterpret_cast<void**>(&keyboard)),
               S_OK);
     ASSERT_NE(keyboard, nullptr);
@@ -61,11 +61,11 @@ TEST_F(ComActivationTest, FailuresAnswerAsThePlatformDoesAndLeaveNoPointer)
          REGDB_E_CLASSNOTREG},
         {"a registered class whose library is missing", kMissingLibrary, nullptr, CLSCTX_INPROC_SERVER,
          IID_IUnknown, CO_E_DLLNOTFOUND},
-        {"aggregation asked of a class that refuses it", kPlatformKeyboard, outer, CLSCTX_INPROC_SERVER,
+        {"aggregation asked of a class that refuses it", device::kPlatformKeyboardClsid, outer, CLSCTX_INPROC_SERVER,
          IID_IUnknown, CLASS_E_NOAGGREGATION},
-        {"an interface the object lacks", kPlatformKeyboard, nullptr, CLSCTX_INPROC_SERVER, IID_IClassFactory,
+        {"an interface the object lacks", device::kPlatformKeyboardClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IClassFactory,
          E_NOINTERFACE},
-        {"a context other than in-process", kPlatformKeyboard, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown,
+        {"a context other than in-process", device::kPlatformKeyboardClsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown,
          E_NOTIMPL},
     };
     for (const auto& test : cases) {
@@ -74,7 +74,7 @@ TEST_F(ComActivationTest, FailuresAnswerAsThePlatformDoesAndLeaveNoPointer)
             << test.situation;
         EXPECT_EQ(object, nullptr) << test.situation;
     }
-    EXPECT_EQ(CoCreateInstance(kPlatformKeyboard, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, nullptr), E_POINTER);
+    EXPECT_EQ(CoCreateInstance(device::kPlatformKeyboardClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, nullptr), E_POINTER);
 }
 
 namespace {

@@ -13,13 +13,12 @@
 
 namespace {
 
-const CLSID kLetterRecogniser = {0x42429690, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
 
 using LetterRecogniserTest = FreshDevice;
 
 TEST_F(LetterRecogniserTest, ReportsEachCharacterAsKeyDownAndUpAndItsBackspaceAsAVirtualKey)
 {
-    ASSERT_TRUE(device::SelectInputMethod(kLetterRecogniser));
+    ASSERT_TRUE(device::SelectInputMethod(device::kLetterRecogniserClsid));
     device::ShowInputPanel();
     device::ClearCallbackLog();
     ASSERT_TRUE(device::WriteCharacters(u"aé")) << device::RecogniserFailure();
@@ -41,7 +40,7 @@ TEST_F(LetterRecogniserTest, OnlyAShownWritingAreaCanBeWrittenTo)
 {
     EXPECT_FALSE(device::WriteCharacters(u"a")) << "no recogniser exists";
     EXPECT_FALSE(device::RecogniserFailure().empty());
-    ASSERT_TRUE(device::SelectInputMethod(kLetterRecogniser));
+    ASSERT_TRUE(device::SelectInputMethod(device::kLetterRecogniserClsid));
     EXPECT_FALSE(device::WriteBackspace()) << "the panel is hidden";
     device::ShowInputPanel();
     EXPECT_TRUE(device::WriteCharacters(u"a"));
@@ -54,7 +53,7 @@ TEST_F(LetterRecogniserTest, OnlyAShownWritingAreaCanBeWrittenTo)
 TEST_F(LetterRecogniserTest, ReportsItsOwnButtonImagesAndGoesWithItsLastReference)
 {
     IInputMethod* recogniser = nullptr;
-    ASSERT_EQ(CoCreateInstance(kLetterRecogniser, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
+    ASSERT_EQ(CoCreateInstance(device::kLetterRecogniserClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
                                reinterpret_cast<void**>(&recogniser)),
               S_OK);
     IMINFO info = {};
@@ -72,11 +71,11 @@ TEST_F(LetterRecogniserTest, ADeviceWithoutItAnswersClassNotRegisteredUntilItClo
 {
     device::RemoveLetterRecogniser();
     IInputMethod* recogniser = nullptr;
-    EXPECT_EQ(CoCreateInstance(kLetterRecogniser, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
+    EXPECT_EQ(CoCreateInstance(device::kLetterRecogniserClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
                                reinterpret_cast<void**>(&recogniser)),
               REGDB_E_CLASSNOTREG);
     ASSERT_TRUE(device::CreateFresh());
-    EXPECT_TRUE(device::SelectInputMethod(kLetterRecogniser)) << "a fresh device has it again";
+    EXPECT_TRUE(device::SelectInputMethod(device::kLetterRecogniserClsid)) << "a fresh device has it again";
 }
 
 }  // namespace

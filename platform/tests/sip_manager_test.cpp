@@ -15,7 +15,6 @@ namespace {
 const CLSID kClassA = {0x1A1A1A1A, 0x0001, 0x0001, {1, 1, 1, 1, 1, 1, 1, 1}};
 const CLSID kClassB = {0x2B2B2B2B, 0x0002, 0x0002, {2, 2, 2, 2, 2, 2, 2, 2}};
 const CLSID kRefusedClass = {0x3C3C3C3C, 0x0003, 0x0003, {3, 3, 3, 3, 3, 3, 3, 3}};
-const CLSID kPlatformKeyboard = {0x42429667, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
 
 HRESULT RefuseCreation(IUnknown*, REFIID, void**) { return E_OUTOFMEMORY; }
 
@@ -65,7 +64,7 @@ TEST_F(SipManagerTest, AFreshDeviceStartsWithThePlatformKeyboardDockedAndHidden)
 {
     CLSID current = {};
     EXPECT_TRUE(SHSipInfo(SPI_GETCURRENTIM, 0, &current, 0));
-    EXPECT_EQ(current, kPlatformKeyboard);
+    EXPECT_EQ(current, device::kPlatformKeyboardClsid);
     EXPECT_FALSE(device::IsInputPanelShown());
     EXPECT_FALSE(IsShownOnScreen());
     RECT panel = device::InputPanelRect();
@@ -198,8 +197,8 @@ TEST_F(SipManagerTest, ThePanelStartsWithTheStoredInputMethodOrElseThePlatformKe
         CLSID loaded;
     } cases[] = {
         {u"{2b2b2b2b-0002-0002-0202-020202020202}", kClassB},
-        {u"{3C3C3C3C-0003-0003-0303-030303030303}", kPlatformKeyboard},  // cannot be created
-        {u"not a class", kPlatformKeyboard},
+        {u"{3C3C3C3C-0003-0003-0303-030303030303}", device::kPlatformKeyboardClsid},  // cannot be created
+        {u"not a class", device::kPlatformKeyboardClsid},
     };
     for (const auto& test : cases) {
         ASSERT_TRUE(device::CreateFresh());

@@ -16,7 +16,6 @@
 namespace {
 
 const CLSID kTestInputMethod = {0x6B1D2F40, 0x7C3A, 0x4E5B, {0x9A, 0x8C, 0x0D, 0x1E, 0x2F, 0x3A, 0x4B, 0x5C}};
-const CLSID kPlatformKeyboard = {0x42429667, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
 const WCHAR kClassKey[] = TEXT("CLSID\\{6B1D2F40-7C3A-4E5B-9A8C-0D1E2F3A4B5C}");
 const WCHAR kLibraryPath[] = TEXT("\\Windows\\testim.dll");
 
@@ -162,8 +161,8 @@ TEST_F(SipLibraryTest, SipManagerSelectsShowsHidesAndSwitchesAway)
     EXPECT_TRUE(device::IsInputPanelOn());
     EXPECT_TRUE(CallbackLogMatches("hide and show", {}));
 
-    ASSERT_TRUE(device::SelectInputMethod(kPlatformKeyboard));
-    EXPECT_EQ(Current(), kPlatformKeyboard);
+    ASSERT_TRUE(device::SelectInputMethod(device::kPlatformKeyboardClsid));
+    EXPECT_EQ(Current(), device::kPlatformKeyboardClsid);
 }
 
 TEST_F(SipLibraryTest, UnregisteringTheCurrentInputMethodGivesThePanelBackToThePlatformKeyboard)
@@ -171,7 +170,7 @@ TEST_F(SipLibraryTest, UnregisteringTheCurrentInputMethodGivesThePanelBackToTheP
     ASSERT_EQ(CallEntry("DllRegisterServer"), S_OK);
     ASSERT_TRUE(device::SelectInputMethod(kTestInputMethod));
     EXPECT_EQ(CallEntry("DllUnregisterServer"), S_OK);
-    EXPECT_EQ(Current(), kPlatformKeyboard);
+    EXPECT_EQ(Current(), device::kPlatformKeyboardClsid);
     EXPECT_EQ(DefaultText(kClassKey), u"<no key>");
 }
 

@@ -13,6 +13,10 @@ struct IIMCallback;
 
 namespace device {
 
+// The platform's own input methods, registered on every fresh device.
+extern const CLSID kPlatformKeyboardClsid;
+extern const CLSID kLetterRecogniserClsid;
+
 // Makes CLSID the current input method, as SHSipInfo(SPI_SETCURRENTIM) does;
 // false when it cannot be created (the previous one stays).
 bool SelectInputMethod(const CLSID& clsid);

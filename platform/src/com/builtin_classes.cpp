@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <device/sip.h>
+
 #include "shell/letter_recogniser.h"
 #include "shell/platform_keyboard.h"
 
@@ -13,8 +15,8 @@ struct BuiltinClass {
 };
 
 const BuiltinClass kPlatformClasses[] = {
-    {platform::shell::kPlatformKeyboardClsid, platform::shell::CreatePlatformKeyboard},
-    {platform::shell::kLetterRecogniserClsid, platform::shell::CreateLetterRecogniser},
+    {device::kPlatformKeyboardClsid, platform::shell::CreatePlatformKeyboard},
+    {device::kLetterRecogniserClsid, platform::shell::CreateLetterRecogniser},
 };
 
 std::vector<BuiltinClass> addedClasses;

@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <winreg.h>
 
+#include <device/sip.h>
+
 #include "shell/platform_keyboard.h"
 
 namespace {
@@ -19,7 +21,7 @@ CLSID ReadDefaultInputMethod()
 {
     HKEY key;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, kSipKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return kPlatformKeyboardClsid;
+        return device::kPlatformKeyboardClsid;
     WCHAR text[kClsidTextSize + 1] = {};
     DWORD type = REG_NONE;
     DWORD size = kClsidTextSize * sizeof(WCHAR);
@@ -27,7 +29,7 @@ CLSID ReadDefaultInputMethod()
     RegCloseKey(key);
     CLSID stored;
     if (result != ERROR_SUCCESS || type != REG_SZ || FAILED(CLSIDFromString(text, &stored)))
-        return kPlatformKeyboardClsid;
+        return device::kPlatformKeyboardClsid;
     return stored;
 }
 

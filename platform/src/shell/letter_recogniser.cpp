@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <device/screen.h>
+#include <device/sip.h>
 
 #include "comctl/image_list_table.h"
 
@@ -44,9 +45,9 @@ void SendCharacter(IIMCallback* callback, UINT flags, WCHAR character)
 
 }  // namespace
 
-namespace platform::shell {
+const CLSID device::kLetterRecogniserClsid = {0x42429690, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
 
-const CLSID kLetterRecogniserClsid = {0x42429690, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
+namespace platform::shell {
 
 HRESULT CreateLetterRecogniser(IUnknown* outer, REFIID riid, void** ppv)
 {

@@ -11,8 +11,6 @@
 
 namespace platform::shell {
 
-extern const CLSID kLetterRecogniserClsid;
-
 HRESULT CreateLetterRecogniser(IUnknown* outer, REFIID riid, void** ppv);
 
 class LetterRecogniser final : public PanelInputMethod {

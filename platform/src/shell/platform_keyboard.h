@@ -7,7 +7,6 @@
 
 namespace platform::shell {
 
-extern const CLSID kPlatformKeyboardClsid;
 // Where its panel sits on the screen.
 extern const RECT kPlatformKeyboardPanel;
 

@@ -4,8 +4,9 @@
 #include <memory>
 
 #include <device/screen.h>
-#include <wingdi.h>
+#include <device/sip.h>
 #include <objbase.h>
+#include <wingdi.h>
 
 #include "shell/default_input_method.h"
 #include "shell/platform_keyboard.h"
@@ -54,7 +55,7 @@ void SipManager::Start()
 {
     panelRect = kPlatformKeyboardPanel;  // until the input method reports its own
     window = CreateSipWindow(panelRect);
-    if (Load(ReadDefaultInputMethod()) || Load(kPlatformKeyboardClsid))
+    if (Load(ReadDefaultInputMethod()) || Load(device::kPlatformKeyboardClsid))
         RecordSipEvent(device::SipEvent::Kind::Started, current);
 }
 

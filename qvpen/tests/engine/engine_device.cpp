@@ -9,7 +9,6 @@
 
 namespace {
 
-const CLSID kLetterRecogniser = {0x42429690, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
 
 }  // namespace
 
@@ -20,7 +19,7 @@ void EngineDevice::SetUp()
     callback = std::make_unique<TranslitCallback>(*settings, nullptr);
     callback->SetRealCallback(device::InputPanelCallback());
     device::ShowInputPanel();
-    ASSERT_EQ(CoCreateInstance(kLetterRecogniser, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
+    ASSERT_EQ(CoCreateInstance(device::kLetterRecogniserClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
                                reinterpret_cast<void**>(&recogniser)),
               S_OK);
     recogniser->RegisterCallback(callback.get());

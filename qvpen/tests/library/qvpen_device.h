@@ -10,7 +10,6 @@
 #include "fresh_device.h"
 
 extern const CLSID kQvpen;
-extern const CLSID kLetterRecogniser;
 
 // Places the built library on the device and registers it.
 void InstallQvpen();

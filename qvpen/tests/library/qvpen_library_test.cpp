@@ -15,7 +15,6 @@
 namespace {
 
 const WCHAR kClassKeyName[] = TEXT("{715587FD-C4DA-41da-A504-0BE8D297D0AD}");
-const CLSID kPlatformKeyboard = {0x42429667, 0xAE04, 0x11D0, {0xA4, 0xF8, 0x00, 0xAA, 0x00, 0xA7, 0x49, 0xB9}};
 
 using QvpenLibraryTest = QvpenDevice;
 
@@ -99,7 +98,7 @@ TEST_F(QvpenLibraryTest, EverySelectWritesTheClassEntriesAgain)
               ERROR_SUCCESS);
     ASSERT_EQ(RegDeleteKeyW(classKey, TEXT("DefaultIcon")), ERROR_SUCCESS);
     RegCloseKey(classKey);
-    ASSERT_TRUE(device::SelectInputMethod(kPlatformKeyboard));
+    ASSERT_TRUE(device::SelectInputMethod(device::kPlatformKeyboardClsid));
     ASSERT_TRUE(device::SelectInputMethod(kQvpen));
     EXPECT_EQ(ClassValue(TEXT("DefaultIcon"), nullptr), u"\\Windows\\qvpen.dll,0");
 }
@@ -166,7 +165,7 @@ TEST_F(UnhostedQvpenTest, TheRecogniserLivesExactlyAsLongAsTheInputMethod)
     ASSERT_TRUE(device::SelectInputMethod(kQvpen));
     device::ShowInputPanel();
     EXPECT_EQ(device::LiveLetterRecognisers(), 1);
-    ASSERT_TRUE(device::SelectInputMethod(kPlatformKeyboard));
+    ASSERT_TRUE(device::SelectInputMethod(device::kPlatformKeyboardClsid));
     EXPECT_EQ(device::LiveLetterRecognisers(), 0) << "switching away lets the wrapper and its recogniser go";
 }
 
@@ -195,7 +194,7 @@ TEST_F(UnhostedQvpenTest, TheFactoryAndServerLocksKeepTheLibraryLoaded)
     auto canUnloadNow = Export<HRESULT (*)()>(library, "DllCanUnloadNow");
 
     void* factory = &library;
-    EXPECT_EQ(getClassObject(kLetterRecogniser, IID_IClassFactory, &factory), E_OUTOFMEMORY);
+    EXPECT_EQ(getClassObject(device::kLetterRecogniserClsid, IID_IClassFactory, &factory), E_OUTOFMEMORY);
     EXPECT_EQ(factory, nullptr) << "a foreign class gets no factory";
 
     ASSERT_EQ(getClassObject(kQvpen, IID_IClassFactory, &factory), S_OK);
