@@ -77,31 +77,39 @@ RECT InkFrame(const InkMask& mask)
     return frame;
 }
 
-// True when the screen shows MASK's ink at (left + dx, top + dy) in one
-// colour and none of the pixels just around it has that colour.
-bool ShowsInkAt(const InkMask& mask, const RECT& frame, int left, int top, int dx, int dy)
+// One pixel of SCREEN; CLR_INVALID off it.
+COLORREF PixelAt(const device::Image& screen, int x, int y)
+{
+    if (x < 0 || y < 0 || x >= screen.width || y >= screen.height) return CLR_INVALID;
+    return screen.At(x, y);
+}
+
+// True when SCREEN shows MASK's ink at (left + dx, top + dy) in one colour
+// and none of the pixels just around it has that colour.
+bool ShowsInkAt(const device::Image& screen, const InkMask& mask, const RECT& frame, int left, int top, int dx,
+                int dy)
 {
     COLORREF inkColour = CLR_INVALID;
     for (int y = 0; y < mask.height && inkColour == CLR_INVALID; ++y)
         for (int x = 0; x < mask.width && inkColour == CLR_INVALID; ++x)
-            if (mask.At(x, y)) inkColour = device::ScreenPixel(left + x + dx, top + y + dy);
+            if (mask.At(x, y)) inkColour = PixelAt(screen, left + x + dx, top + y + dy);
     if (inkColour == CLR_INVALID) return false;
     for (int y = frame.top; y < frame.bottom; ++y) {
         for (int x = frame.left; x < frame.right; ++x) {
             bool ink = x >= 0 && x < mask.width && y >= 0 && y < mask.height && mask.At(x, y);
-            if (ink != (device::ScreenPixel(left + x + dx, top + y + dy) == inkColour)) return false;
+            if (ink != (PixelAt(screen, left + x + dx, top + y + dy) == inkColour)) return false;
         }
     }
     return true;
 }
 
-bool KeyShowsLabel(const RECT& key, LPCWSTR label)
+bool KeyShowsLabel(const device::Image& screen, const RECT& key, LPCWSTR label)
 {
     InkMask mask = RenderLabel(label, key.right - key.left, key.bottom - key.top);
     RECT frame = InkFrame(mask);
     for (int dy = -kSlack; dy <= kSlack; ++dy)
         for (int dx = -kSlack; dx <= kSlack; ++dx)
-            if (ShowsInkAt(mask, frame, key.left, key.top, dx, dy)) return true;
+            if (ShowsInkAt(screen, mask, frame, key.left, key.top, dx, dy)) return true;
     return false;
 }
 
@@ -111,11 +119,12 @@ Parsed<const PanelLayout*> ShownKeyboardPanel()
 {
     device::DeliverPaints();
     RECT panel = device::InputPanelRect();
+    device::Image screen = device::CaptureScreen();
     for (const Panel& candidate : kPanels) {
         RECT key;
         KeyRect(*candidate.layout, &key, kPanelSwitchKey);
         key = {key.left + panel.left, key.top + panel.top, key.right + panel.left, key.bottom + panel.top};
-        if (KeyShowsLabel(key, candidate.layout->label)) return candidate.layout;
+        if (KeyShowsLabel(screen, key, candidate.layout->label)) return candidate.layout;
     }
     return Parsed<const PanelLayout*>::Failure("the keyboard's panel-switch key shows neither \"Fi\" nor \"En\"");
 }
