@@ -32,12 +32,6 @@ std::vector<DWORD> NotYetSignalled(const std::vector<DWORD>& depends)
     return missing;
 }
 
-std::u16string NumberText(DWORD number)
-{
-    std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 // Nothing waits on the device: a program runs to its end when started, so
 // whatever it has not signalled by then it never will.
 BootStep Start(const platform::setup::LaunchEntry& entry)
@@ -45,7 +39,8 @@ BootStep Start(const platform::setup::LaunchEntry& entry)
     BootStep step{entry.number, entry.program, BootStep::Outcome::NotStarted};
     step.waitingFor = NotYetSignalled(entry.depends);
     if (!step.waitingFor.empty()) return step;
-    platform::process::Launched launched = platform::process::LaunchProgram(entry.program, NumberText(entry.number));
+    std::u16string commandLine = device::Utf16(std::to_string(entry.number));
+    platform::process::Launched launched = platform::process::LaunchProgram(entry.program, commandLine);
     if (launched.error == ERROR_FILE_NOT_FOUND) step.outcome = BootStep::Outcome::NotFound;
     if (launched.error != ERROR_SUCCESS) {
         step.error = launched.error;
