@@ -44,6 +44,10 @@ WINBASEAPI DWORD WINAPI GetLastError(void);
 WINBASEAPI void WINAPI SetLastError(DWORD dwErrCode);
 
 WINBASEAPI DWORD WINAPI GetTickCount(void);
+
+// (nNumber * nNumerator) / nDenominator without overflow, rounded half away
+// from zero; -1 when nDenominator is 0.
+WINBASEAPI int WINAPI MulDiv(int nNumber, int nNumerator, int nDenominator);
 WINBASEAPI void WINAPI Sleep(DWORD dwMilliseconds);
 
 WINBASEAPI BOOL WINAPI CloseHandle(HANDLE hObject);

@@ -1,7 +1,8 @@
 #include "resources/resource_parser.h"
 
-#include <cstring>
 #include <optional>
+
+#include "resources/resource_fields.h"
 
 namespace platform::resources {
 
@@ -17,36 +18,6 @@ constexpr size_t kLanguageOffset = 6;
 constexpr size_t kMostRecords = 0xFFFE;
 
 size_t AlignUp4(size_t n) { return (n + 3) & ~size_t{3}; }
-
-template <typename T>
-std::optional<T> ReadAt(std::span<const BYTE> bytes, size_t at)
-{
-    if (at > bytes.size() || bytes.size() - at < sizeof(T)) return std::nullopt;
-    T value;
-    std::memcpy(&value, bytes.data() + at, sizeof(T));
-    return value;
-}
-
-// An ordinal (0xFFFF, then the number) or a zero-terminated name; AT moves
-// past it. Nothing is read outside HEADER.
-std::optional<ResourceId> ReadId(std::span<const BYTE> header, size_t& at)
-{
-    std::optional<WORD> first = ReadAt<WORD>(header, at);
-    if (!first) return std::nullopt;
-    if (*first == 0xFFFF) {
-        std::optional<WORD> ordinal = ReadAt<WORD>(header, at + 2);
-        if (!ordinal) return std::nullopt;
-        at += 4;
-        return ResourceId{*ordinal};
-    }
-    std::u16string name;
-    for (std::optional<WORD> c = first; c; c = ReadAt<WORD>(header, at)) {
-        at += 2;
-        if (*c == 0) return ResourceId{name};
-        name.push_back(static_cast<char16_t>(*c));
-    }
-    return std::nullopt;
-}
 
 struct Entry {
     ResourceRecord record;

@@ -1,4 +1,4 @@
-// Where the pen's input goes: the capture and the pen's own state.
+// Where input goes: the capture, the focus, the active window and the pen's own state.
 #pragma once
 
 #include <windef.h>
@@ -9,6 +9,8 @@ namespace platform::user {
 
 struct InputState {
     HWND capture = nullptr;  // takes every pen event while set
+    HWND focus = nullptr;    // takes the keyboard's attention
+    HWND active = nullptr;   // the foreground top-level window
     bool penDown = false;
     DoubleTapDetector taps;
 };

@@ -2,6 +2,10 @@
 
 #include <device/message_log.h>
 
+#include "controls/system_classes.h"
+#include "user/dialog_modal.h"
+#include "user/dialog_state.h"
+
 namespace {
 
 platform::user::ClassRegistry classes;
@@ -30,10 +34,13 @@ std::shared_ptr<Window> FindOrFail(HWND handle)
 
 void Reset()
 {
+    ResetDialogs();
+    ResetUserActions();
     timers.Clear();
     input = {};
     windows.Clear();
     classes.Clear();
+    platform::controls::RegisterSystemClasses();
     device::ClearMessageLog();
 }
 

@@ -3,6 +3,7 @@
 // screen, and may have an owner that takes it along when destroyed.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ struct Window {
     bool destroying = false;       // WM_DESTROY is on its way; the handle is still good until it is done
     RECT update{};                 // client area awaiting WM_PAINT: the bounding rectangle of what was invalidated
     bool eraseUpdate = false;      // an invalidation asked for the background to be erased
+    std::shared_ptr<void> classState{};  // a platform class's private record (dialog, control); goes with the window
 };
 
 }  // namespace platform::user

@@ -15,6 +15,15 @@
 
 #define IDR_GREETING 77
 
+#define IDD_SAMPLE 300
+#define IDD_SAMPLE_EXTENDED 301
+#define IDD_EMPTY 302
+#define IDC_NAME_LABEL 100
+#define IDC_NAME 101
+#define IDC_REMEMBER 102
+#define IDC_LEVEL 103
+#define IDC_SIP 200
+
 #ifndef RC_INVOKED
 #include <windows.h>
 

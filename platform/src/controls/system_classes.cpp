@@ -1,0 +1,49 @@
+#include "controls/system_classes.h"
+
+#include <windows.h>
+
+namespace {
+
+struct SystemClass {
+    LPCWSTR name;
+    WNDPROC procedure;
+    UINT style;
+    int extraBytes = 0;
+    int background = NULL_BRUSH;  // a stock brush
+};
+
+// DWL_MSGRESULT and the two slots after it.
+constexpr int kDialogExtraBytes = 3 * sizeof(LONG_PTR);
+
+// Each control's procedure keeps its own state record behind the window.
+const SystemClass kSystemClasses[] = {
+    {u"#32770", DefDlgProcW, 0, kDialogExtraBytes, WHITE_BRUSH},
+    {u"static", DefWindowProcW, 0},
+    {u"button", DefWindowProcW, CS_DBLCLKS},
+    {u"edit", DefWindowProcW, CS_DBLCLKS},
+    {u"listbox", DefWindowProcW, CS_DBLCLKS},
+    {u"combobox", DefWindowProcW, CS_DBLCLKS},
+    {u"msctls_trackbar32", DefWindowProcW, 0},
+    {u"msctls_progress32", DefWindowProcW, 0},
+    {u"msctls_updown32", DefWindowProcW, 0},
+    {u"SIPPREF", DefWindowProcW, 0},
+};
+
+}  // namespace
+
+namespace platform::controls {
+
+void RegisterSystemClasses()
+{
+    for (const SystemClass& entry : kSystemClasses) {
+        WNDCLASSW windowClass = {};
+        windowClass.style = entry.style;
+        windowClass.lpfnWndProc = entry.procedure;
+        windowClass.cbWndExtra = entry.extraBytes;
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(entry.background));
+        windowClass.lpszClassName = entry.name;
+        RegisterClassW(&windowClass);
+    }
+}
+
+}  // namespace platform::controls

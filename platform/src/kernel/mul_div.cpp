@@ -1,0 +1,13 @@
+#include <winbase.h>
+
+int WINAPI MulDiv(int nNumber, int nNumerator, int nDenominator)
+{
+    if (nDenominator == 0) return -1;
+    long long product = static_cast<long long>(nNumber) * nNumerator;
+    long long half = (nDenominator < 0 ? -static_cast<long long>(nDenominator) : nDenominator) / 2;
+    bool negative = (product < 0) != (nDenominator < 0);
+    long long magnitude = (product < 0 ? -product : product) + half;
+    long long quotient = magnitude / (nDenominator < 0 ? -static_cast<long long>(nDenominator) : nDenominator);
+    if (quotient > 0x7FFFFFFF) return -1;
+    return static_cast<int>(negative ? -quotient : quotient);
+}
