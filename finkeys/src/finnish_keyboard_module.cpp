@@ -35,4 +35,4 @@ int FinnishKeyboardModule::PanelCount() { return kPanelCount; }
 
 SipPanel* FinnishKeyboardModule::Panel(int index) { return index >= 0 && index < kPanelCount ? kPanels[index] : nullptr; }
 
-SettingsRecord* FinnishKeyboardModule::Settings() { return &settings; }
+KeyboardSettings* FinnishKeyboardModule::Settings() { return &settings; }

@@ -14,7 +14,7 @@ public:
     LPCWSTR Description() override;
     int PanelCount() override;
     SipPanel* Panel(int index) override;
-    SettingsRecord* Settings() override;
+    KeyboardSettings* Settings() override;
 
     KeyboardSettings& KeyboardOptions() { return settings; }
 

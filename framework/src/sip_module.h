@@ -6,7 +6,7 @@
 #include <commctrl.h>
 #include <sipapi.h>
 
-#include "settings_record.h"
+#include "keyboard_settings.h"
 #include "sip_panel.h"
 
 // Each library built on SipModule defines its class identifier.
@@ -38,7 +38,7 @@ public:
     virtual void RefreshPanels();
     virtual void NextPanel();
     virtual bool ShowOptionsDialog(HWND parent);
-    virtual SettingsRecord* Settings() = 0;
+    virtual KeyboardSettings* Settings() = 0;
 
     // The library's one module object.
     static SipModule* Instance() { return instance; }

@@ -1,6 +1,7 @@
 #include <aygshell.h>
 #include <device/dialogs.h>
 #include <device/screen.h>
+#include <device/sip.h>
 #include <device/text.h>
 
 #include "library_test_fixture.h"
@@ -100,7 +101,7 @@ TEST_F(DialogManagerTest, MakesTheControlsOfTheTemplateInOrderAtTheirPlacesBefor
         {IDC_NAME_LABEL, "static", "Name:", {5, 5, 40, 8}},
         {IDC_NAME, "edit", "", {50, 5, 100, 12}},
         {IDC_REMEMBER, "button", "Remember", {5, 20, 80, 10}},
-        {IDC_LEVEL, "MSCTLS_TRACKBAR32", "Slider1", {5, 35, 145, 10}},
+        {IDC_LEVEL, "msctls_trackbar32", "Slider1", {5, 35, 145, 10}},
         {IDOK, "button", "OK", {50, 80, 50, 14}},
     };
     device::QueueUserAction([&](HWND dialog) {

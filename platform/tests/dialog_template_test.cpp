@@ -1,5 +1,7 @@
 #include <span>
 
+#include <commctrl.h>
+
 #include "library_test_fixture.h"
 #include "rect_text.h"
 #include "user/dialog_template.h"

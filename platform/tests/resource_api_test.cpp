@@ -41,7 +41,7 @@ TEST_F(ResourceTest, MissingResourcesAndBadHandlesFailWithThePlatformsErrors)
         DWORD error;
     };
     const Case cases[] = {
-        {library, MAKEINTRESOURCEW(IDB_MONO), RT_DIALOG, ERROR_RESOURCE_TYPE_NOT_FOUND},
+        {library, MAKEINTRESOURCEW(IDB_MONO), RT_MENU, ERROR_RESOURCE_TYPE_NOT_FOUND},
         {library, MAKEINTRESOURCEW(999), RT_BITMAP, ERROR_RESOURCE_NAME_NOT_FOUND},
         {library, u"Nothing", RT_RCDATA, ERROR_RESOURCE_NAME_NOT_FOUND},
         {library, nullptr, RT_BITMAP, ERROR_INVALID_PARAMETER},

@@ -1,6 +1,7 @@
 #include "scenario_runner.h"
 
 #include <device/device.h>
+#include <device/dialogs.h>
 #include <device/faults.h>
 
 #include "message_box_words.h"
@@ -35,14 +36,40 @@ bool ScenarioRunner::Run(std::string_view scriptName, std::string_view text,
     if (!commands) return false;
 
     RunContext context{transcript_, scriptFolder, {}};
-    for (size_t i = 0; i < script->size(); ++i) {
-        if (std::optional<ScriptError> error = Execute((*script)[i], (*commands)[i], context)) return Fail(*error);
+    script_ = &*script;
+    resolved_ = &*commands;
+    next_ = 0;
+    error_.reset();
+    device::SetUserHand([&](HWND waiting) { return RunNextStatement(context, waiting); });
+    while (RunNextStatement(context, nullptr)) {
     }
+    device::SetUserHand({});
     int lastLine = script->empty() ? 1 : script->back().command.number;
-    if (std::optional<ScriptError> error = context.messageBoxes.UnusedAnswers(lastLine)) return Fail(*error);
+    if (!error_) error_ = context.messageBoxes.UnusedAnswers(lastLine);
+    if (error_) {
+        device::TakeFaults();  // what the failure left behind, a dialog it abandoned among them
+        return Fail(*error_);
+    }
     size_t count = script->size();
     transcript_.Note("passed: " + std::to_string(count) + (count == 1 ? " command" : " commands"));
     return true;
+}
+
+bool ScenarioRunner::RunNextStatement(RunContext& context, HWND waitingDialog)
+{
+    if (error_) return false;
+    if (next_ >= script_->size()) {
+        if (waitingDialog) {
+            int lastLine = script_->empty() ? 1 : script_->back().command.number;
+            error_ = ScriptError{lastLine, "the script ended while dialog " + device::DialogName(waitingDialog) +
+                                               " was waiting for the user"};
+        }
+        return false;
+    }
+    size_t index = next_++;
+    std::optional<ScriptError> error = Execute((*script_)[index], (*resolved_)[index], context);
+    if (error && !error_) error_ = error;
+    return !error_;
 }
 
 // Every line is checked against the command table before the first one runs,

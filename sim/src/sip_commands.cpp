@@ -4,6 +4,7 @@
 #include "command_families.h"
 #include "number_words.h"
 #include "platform_errors.h"
+#include "switch_words.h"
 
 namespace {
 
@@ -42,10 +43,10 @@ CommandOutcome ExpectRect(const CommandCall& call)
 
 CommandOutcome ExpectOn(const CommandCall& call)
 {
-    const std::string& word = call.args[0].text;
-    if (word != "yes" && word != "no") return CommandOutcome::Failed("write yes or no, not \"" + word + "\"");
+    Parsed<bool> expected = ParseYesNo(call.args[0]);
+    if (!expected) return CommandOutcome::Failed(expected.error());
     bool on = device::IsInputPanelOn();
-    if (on == (word == "yes")) return CommandOutcome::Done();
+    if (on == *expected) return CommandOutcome::Done();
     return CommandOutcome::Failed(std::string("expected the input method to report the panel ") +
                                   (on ? "off, found it on" : "on, found it off"));
 }

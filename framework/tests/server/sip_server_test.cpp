@@ -45,7 +45,8 @@ protected:
     void SetUp() override
     {
         FreshDevice::SetUp();
-        TheTestModule().settings = TestSettings();
+        TheTestModule().settings.reloads = 0;
+        TheTestModule().settings.reportChange = false;
         DllMain(nullptr, DLL_PROCESS_ATTACH, nullptr);
         PanelCalls().clear();
         WNDCLASSW sipClass = {};

@@ -10,10 +10,6 @@ public:
     {
         if (FT_Init_FreeType(&library_)) library_ = nullptr;
     }
-    ~Library()
-    {
-        if (library_) FT_Done_FreeType(library_);
-    }
     Library(const Library&) = delete;
     Library& operator=(const Library&) = delete;
 
@@ -25,10 +21,12 @@ private:
 
 }  // namespace
 
+// Never destroyed: faces of stock fonts are closed by exit handlers that may
+// run after this one's would.
 FT_Library FreeType()
 {
-    static Library library;
-    return library.Get();
+    static Library* library = new Library;
+    return library->Get();
 }
 
 }  // namespace platform::gdi

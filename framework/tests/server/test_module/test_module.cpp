@@ -20,6 +20,8 @@ std::vector<std::string>& PanelCalls()
 
 TestModule& TheTestModule() { return theModule; }
 
+TestSettings::TestSettings() : KeyboardSettings(TEXT("SOFTWARE\\Tarvex\\Lexovia")) {}
+
 bool TestSettings::Reload()
 {
     ++reloads;

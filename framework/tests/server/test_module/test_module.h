@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "keyboard_settings.h"
 #include "sip_module.h"
 
-class TestSettings : public SettingsRecord {
+class TestSettings : public KeyboardSettings {
 public:
+    TestSettings();
     bool Reload() override;
 
     int reloads = 0;
@@ -48,7 +50,7 @@ public:
     LPCWSTR Description() override { return TEXT("A test client of the framework."); }
     int PanelCount() override { return 2; }
     SipPanel* Panel(int index) override;
-    SettingsRecord* Settings() override { return &settings; }
+    KeyboardSettings* Settings() override { return &settings; }
 
     TestSettings settings;
 };
