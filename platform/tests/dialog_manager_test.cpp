@@ -1,6 +1,7 @@
 #include <aygshell.h>
 #include <device/dialogs.h>
 #include <device/screen.h>
+#include <device/sip.h>
 #include <device/text.h>
 
 #include "library_test_fixture.h"
