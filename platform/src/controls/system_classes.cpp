@@ -31,7 +31,7 @@ const SystemClass kSystemClasses[] = {
     {u"msctls_trackbar32", TrackbarProcedure, 0},
     {u"msctls_progress32", ProgressProcedure, 0},
     {u"msctls_updown32", UpDownProcedure, 0},
-    {u"SIPPREF", DefWindowProcW, 0},
+    {u"SIPPREF", SipPrefProcedure, 0},
 };
 
 }  // namespace
