@@ -169,7 +169,8 @@ TEST_F(DialogManagerTest, TheOwnerIsDisabledWhileTheDialogWaitsAndTheDialogIsGon
     EXPECT_TRUE(IsWindowEnabled(owner));
     EXPECT_FALSE(IsWindow(shown));
     EXPECT_EQ(GetForegroundWindow(), owner);
-    EXPECT_EQ(log.commands, std::vector<WPARAM>{MAKEWPARAM(IDOK, BN_CLICKED)});
+    EXPECT_EQ(log.commands, (std::vector<WPARAM>{MAKEWPARAM(IDC_NAME, EN_SETFOCUS), MAKEWPARAM(IDOK, BN_CLICKED)}))
+        << "the edit took the focus when WM_INITDIALOG answered TRUE";
 }
 
 TEST_F(DialogManagerTest, ADialogNobodyAnswersEndsWithMinusOneAndAFaultNamingIt)
@@ -270,7 +271,8 @@ TEST_F(DialogManagerTest, FullScreenDialogsGetTheShellsOkButtonAndLowerTheInputP
         EXPECT_TRUE(device::PressDoneButton(dialog));
     });
     EXPECT_EQ(RunSample(), IDOK);
-    EXPECT_EQ(log.commands, std::vector<WPARAM>{MAKEWPARAM(IDOK, BN_CLICKED)});
+    EXPECT_EQ(log.commands, (std::vector<WPARAM>{MAKEWPARAM(IDC_NAME, EN_SETFOCUS), MAKEWPARAM(IDOK, BN_CLICKED)}))
+        << "the edit took the focus when WM_INITDIALOG answered TRUE";
     EXPECT_EQ(log.helpControl, IDC_NAME) << "the control with the focus";
     SHINITDLGINFO notADialog{SHIDIM_FLAGS, nullptr, SHIDIF_DONEBUTTON};
     EXPECT_FALSE(SHInitDialog(&notADialog));

@@ -21,6 +21,7 @@ CommandTable BuildStandardCommands()
     AddKeyboardCommands(table);
     AddClockCommands(table);
     AddScreenshotCommands(table);
+    AddDialogCommands(table);
     AddEchoCommands(table);
     return table;
 }

@@ -18,6 +18,7 @@ void AddRecogniserCommands(CommandTable& table);
 void AddKeyboardCommands(CommandTable& table);
 void AddClockCommands(CommandTable& table);
 void AddScreenshotCommands(CommandTable& table);
+void AddDialogCommands(CommandTable& table);
 void AddEchoCommands(CommandTable& table);
 void AddBootCommands(CommandTable& table);
 void AddProgramCommands(CommandTable& table);
