@@ -4,6 +4,8 @@
 #include <pkfuncs.h>
 #include <winbase.h>
 
+#include "shell/help_viewer.h"
+
 namespace platform::process {
 
 namespace {
@@ -32,6 +34,7 @@ const StandInProgram kStandIns[] = {
     {u"device.exe", true, &SignalAtOnce},
     {u"gwes.exe", true, &SignalAtOnce},
     {u"shell32.exe", true, &SignalAtOnce},
+    {u"peghelp.exe", true, &platform::shell::RunHelpViewer},
     {u"reboot.exe", false, &RestartDevice},
 };
 

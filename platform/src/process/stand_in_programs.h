@@ -1,6 +1,6 @@
 // Programs the device runs without an executable of their own: the
-// platform's system programs named in the boot list, and the package's
-// restart program, which this system does not build.
+// platform's system programs named in the boot list, its help viewer, and
+// the package's restart program, which this system does not build.
 #pragma once
 
 #include <string>
