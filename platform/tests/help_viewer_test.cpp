@@ -74,3 +74,11 @@ TEST_F(HelpViewerTest, ARestartEndsItAndForgetsItsPages)
     EXPECT_FALSE(device::HelpViewerRunning());
     EXPECT_TRUE(device::HelpViewerStarts().empty());
 }
+
+TEST_F(HelpViewerTest, ADeviceWithoutItCannotStartIt)
+{
+    device::RemoveHelpViewer();
+    EXPECT_FALSE(Start(kFinnishKeyboardPage));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(device::HelpViewerStarts().empty());
+}

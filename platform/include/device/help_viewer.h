@@ -16,4 +16,8 @@ std::u16string LastHelpCommand();
 // Whether the viewer's window is open.
 bool HelpViewerRunning();
 
+// Makes the device one without the viewer: starting it fails with
+// ERROR_FILE_NOT_FOUND until the device closes or restarts.
+void RemoveHelpViewer();
+
 }  // namespace device

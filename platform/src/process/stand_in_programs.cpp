@@ -34,7 +34,7 @@ const StandInProgram kStandIns[] = {
     {u"device.exe", true, &SignalAtOnce},
     {u"gwes.exe", true, &SignalAtOnce},
     {u"shell32.exe", true, &SignalAtOnce},
-    {u"peghelp.exe", true, &platform::shell::RunHelpViewer},
+    {u"peghelp.exe", true, &platform::shell::RunHelpViewer, &platform::shell::HelpViewerInstalled},
     {u"reboot.exe", false, &RestartDevice},
 };
 
@@ -59,6 +59,7 @@ const StandInProgram* FindStandIn(const std::u16string& devicePath, bool fileExi
     std::u16string name = FileName(devicePath);
     for (const StandInProgram& standIn : kStandIns) {
         if (_wcsicmp(name.c_str(), standIn.name) != 0) continue;
+        if (standIn.installed && !standIn.installed()) continue;
         if (standIn.inRom ? IsInRomFolder(devicePath, standIn.name) : fileExists) return &standIn;
     }
     return nullptr;

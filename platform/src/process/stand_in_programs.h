@@ -13,6 +13,7 @@ struct StandInProgram {
     const char16_t* name;  // the file name, matched without regard to case
     bool inRom;            // the platform's own: in \Windows with no file in the file tree
     DWORD (*run)(const std::u16string& commandLine);  // its exit code
+    bool (*installed)() = nullptr;                     // null: always there
 };
 
 // The stand-in for the program at DEVICE_PATH; FILE_EXISTS says whether the

@@ -12,6 +12,7 @@ const WCHAR kViewerTitle[] = u"Help";
 constexpr DWORD kCouldNotOpen = 1;
 
 std::vector<std::u16string> starts;
+bool installed = true;
 
 // Told that its window is going, the viewer ends, and its window with it.
 // DestroyWindow's own WM_DESTROY finds the window going already.
@@ -59,7 +60,13 @@ DWORD RunHelpViewer(const std::u16string& commandLine)
     return OpenViewerWindow() ? 0 : kCouldNotOpen;
 }
 
-void ForgetHelpViewer() { starts.clear(); }
+bool HelpViewerInstalled() { return installed; }
+
+void ForgetHelpViewer()
+{
+    starts.clear();
+    installed = true;
+}
 
 }  // namespace platform::shell
 
@@ -70,5 +77,7 @@ const std::vector<std::u16string>& HelpViewerStarts() { return starts; }
 std::u16string LastHelpCommand() { return starts.empty() ? std::u16string() : starts.back(); }
 
 bool HelpViewerRunning() { return FindWindowW(kViewerClass, nullptr) != nullptr; }
+
+void RemoveHelpViewer() { installed = false; }
 
 }  // namespace device

@@ -11,7 +11,11 @@ namespace platform::shell {
 // page in the window already open; the exit code.
 DWORD RunHelpViewer(const std::u16string& commandLine);
 
-// Forgets the starts: the device closes or restarts, and the window has gone.
+// False once the driver has removed the viewer from the device.
+bool HelpViewerInstalled();
+
+// Forgets the starts and puts a removed viewer back: the device closes or
+// restarts, and the window has gone.
 void ForgetHelpViewer();
 
 }  // namespace platform::shell
