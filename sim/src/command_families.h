@@ -22,5 +22,6 @@ void AddDialogCommands(CommandTable& table);
 void AddEchoCommands(CommandTable& table);
 void AddBootCommands(CommandTable& table);
 void AddProgramCommands(CommandTable& table);
+void AddHelpCommands(CommandTable& table);
 
 const CommandTable& StandardCommands();
