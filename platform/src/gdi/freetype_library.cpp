@@ -4,31 +4,19 @@ namespace platform::gdi {
 
 namespace {
 
-class Library {
-public:
-    Library()
-    {
-        if (FT_Init_FreeType(&library_)) library_ = nullptr;
-    }
-    ~Library()
-    {
-        if (library_) FT_Done_FreeType(library_);
-    }
-    Library(const Library&) = delete;
-    Library& operator=(const Library&) = delete;
-
-    FT_Library Get() const { return library_; }
-
-private:
-    FT_Library library_ = nullptr;
-};
+SharedFreeType Start()
+{
+    FT_Library library = nullptr;
+    if (FT_Init_FreeType(&library)) return nullptr;
+    return SharedFreeType(library, [](FT_Library started) { FT_Done_FreeType(started); });
+}
 
 }  // namespace
 
-FT_Library FreeType()
+SharedFreeType FreeType()
 {
-    static Library library;
-    return library.Get();
+    static SharedFreeType library = Start();
+    return library;
 }
 
 }  // namespace platform::gdi
