@@ -176,10 +176,13 @@ TEST_F(GdiTextTest, AProcessThatDrewWithTheSystemFontEndsCleanly)
 {
     EXPECT_EXIT(
         {
-            ColourCanvas canvas(20, 20);
-            SelectObject(canvas.Dc(), GetStockObject(SYSTEM_FONT));
             SIZE size{};
-            GetTextExtentPoint32W(canvas.Dc(), u"A", 1, &size);
+            {
+                ColourCanvas canvas(20, 20);
+                SelectObject(canvas.Dc(), GetStockObject(SYSTEM_FONT));
+                GetTextExtentPoint32W(canvas.Dc(), u"A", 1, &size);
+            }
+            device::Close();
             std::exit(size.cy > 0 ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
