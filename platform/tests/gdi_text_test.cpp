@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <string_view>
 
@@ -168,6 +169,23 @@ TEST_F(GdiTextTest, MeasuringPrefixesAndLinesAsTheyWillShow)
         }
         EXPECT_EQ(GetPixel(canvas.Dc(), 0, 0), kSentinel) << c.what << ": DT_CALCRECT draws nothing";
     }
+}
+
+// The stock font's face lives as long as the process; FreeType must outlive it.
+TEST_F(GdiTextTest, AProcessThatDrewWithTheSystemFontEndsCleanly)
+{
+    EXPECT_EXIT(
+        {
+            SIZE size{};
+            {
+                ColourCanvas canvas(20, 20);
+                SelectObject(canvas.Dc(), GetStockObject(SYSTEM_FONT));
+                GetTextExtentPoint32W(canvas.Dc(), u"A", 1, &size);
+            }
+            device::Close();
+            std::exit(size.cy > 0 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(GdiTextTest, OpaqueTextOutFillsItsRectangleAndClippedTextStaysInIt)

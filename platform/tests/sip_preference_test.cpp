@@ -38,7 +38,7 @@ TEST_F(SipPreferenceTest, EachCallIsCarriedOutAtOnceAndRecorded)
         {panel, SIP_UP, TRUE, true},          {panel, SIP_UNCHANGED, TRUE, true},
         {panel, SIP_INPUTDIALOG, TRUE, true}, {panel, SIP_DOWN, TRUE, false},
         {panel, SIP_UP, TRUE, true},          {panel, SIP_FORCEDOWN, TRUE, false},
-        {gone, SIP_UP, FALSE, false},         {panel, static_cast<SIPSTATE>(9), FALSE, false},
+        {gone, SIP_UP, FALSE, false},         {panel, static_cast<SIPSTATE>(7), FALSE, false},
     };
     std::vector<std::tuple<HWND, SIPSTATE, BOOL>> expected;
     for (const auto& test : cases) {

@@ -3,6 +3,7 @@
 #include "controls/combobox_control.h"
 
 #include <utility>
+
 #include <device/screen.h>
 
 #include "controls/combo_layout.h"
@@ -11,8 +12,8 @@
 #include "controls/control_paint.h"
 #include "controls/control_procedure.h"
 #include "controls/control_procedures.h"
-#include "controls/fitted_height.h"
 #include "controls/control_readings.h"
+#include "controls/fitted_height.h"
 #include "controls/item_messages.h"
 #include "controls/text_measure.h"
 #include "user/text_copy.h"

@@ -36,10 +36,11 @@ std::u16string WindowText(HWND window)
     return record ? record->text : std::u16string();
 }
 
+// Asked of any handle (the focus may be none) without setting the last error.
 bool HasClass(HWND window, LPCWSTR name)
 {
-    WCHAR actual[64];
-    return GetClassNameW(window, actual, 64) > 0 && _wcsicmp(actual, name) == 0;
+    std::shared_ptr<user::Window> record = user::Windows().Find(window);
+    return record && _wcsicmp(record->className.c_str(), name) == 0;
 }
 
 void Redraw(HWND control) { InvalidateRect(control, nullptr, TRUE); }

@@ -4,29 +4,19 @@ namespace platform::gdi {
 
 namespace {
 
-class Library {
-public:
-    Library()
-    {
-        if (FT_Init_FreeType(&library_)) library_ = nullptr;
-    }
-    Library(const Library&) = delete;
-    Library& operator=(const Library&) = delete;
-
-    FT_Library Get() const { return library_; }
-
-private:
-    FT_Library library_ = nullptr;
-};
+SharedFreeType Start()
+{
+    FT_Library library = nullptr;
+    if (FT_Init_FreeType(&library)) return nullptr;
+    return SharedFreeType(library, [](FT_Library started) { FT_Done_FreeType(started); });
+}
 
 }  // namespace
 
-// Never destroyed: faces of stock fonts are closed by exit handlers that may
-// run after this one's would.
-FT_Library FreeType()
+SharedFreeType FreeType()
 {
-    static Library* library = new Library;
-    return library->Get();
+    static SharedFreeType library = Start();
+    return library;
 }
 
 }  // namespace platform::gdi

@@ -57,11 +57,12 @@ Glyph Rendered(const FT_GlyphSlot slot)
 std::unique_ptr<TypeFace> TypeFace::Open(const std::string& file, const LOGFONTW& font, std::string& error)
 {
     FT_Face face = nullptr;
-    if (!FreeType() || FT_New_Face(FreeType(), file.c_str(), 0, &face)) {
+    SharedFreeType library = FreeType();
+    if (!library || FT_New_Face(library.get(), file.c_str(), 0, &face)) {
         error = "cannot read the font file " + file;
         return nullptr;
     }
-    std::unique_ptr<TypeFace> opened(new TypeFace(face));
+    std::unique_ptr<TypeFace> opened(new TypeFace(std::move(library), face));
     opened->Size(font);
     return opened;
 }

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <wingdi.h>
@@ -40,9 +41,10 @@ public:
     const Glyph& GlyphOf(char32_t character);
 
 private:
-    explicit TypeFace(FT_Face face) : face_(face) {}
+    TypeFace(SharedFreeType library, FT_Face face) : library_(std::move(library)), face_(face) {}
     void Size(const LOGFONTW& font);
 
+    SharedFreeType library_;  // outlives the face
     FT_Face face_;
     int ascent_ = 0;
     int descent_ = 0;
