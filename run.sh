@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev libpng-dev libfreetype-dev binutils-mingw-w64-x86-64)
+PACKAGES=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev libpng-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64)
 
 install_missing() {
     local missing=()

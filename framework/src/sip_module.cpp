@@ -2,6 +2,7 @@
 
 #include "apply_dialog_strings.h"
 #include "framework_dialog_strings.h"
+#include "keyboard_options_dialog.h"
 #include "mirror_dialog.h"
 #include "right_to_left_languages.h"
 #include "sip_window.h"
@@ -101,7 +102,7 @@ void SipModule::NextPanel()
 }
 
 // A module without an options page has nothing to confirm.
-bool SipModule::ShowOptionsDialog(HWND) { return false; }
+bool SipModule::ShowOptionsDialog(HWND parent) { return RunKeyboardOptionsDialog(*this, parent); }
 
 void SipModule::Select(HWND sipWindow)
 {

@@ -22,7 +22,10 @@ constexpr Family kSans{u"Tahoma", "DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "Deja
 
 constexpr Family kFamilies[] = {
     kSans,
-    {u"MS Sans Serif", kSans.regular, kSans.bold, kSans.italic, kSans.boldItalic},
+    // The dialogs' face: narrow enough that a page of 160 dialog units spans
+    // the screen's 240 pixels, as on the device.
+    {u"MS Sans Serif", "DejaVuSansCondensed.ttf", "DejaVuSansCondensed-Bold.ttf", "DejaVuSansCondensed-Oblique.ttf",
+     "DejaVuSansCondensed-BoldOblique.ttf"},
     {u"System", kSans.regular, kSans.bold, kSans.italic, kSans.boldItalic},
     {u"Courier New", "DejaVuSansMono.ttf", "DejaVuSansMono-Bold.ttf", "DejaVuSansMono-Oblique.ttf",
      "DejaVuSansMono-BoldOblique.ttf"},
