@@ -39,7 +39,8 @@ const MirrorCase kCases[] = {
     {{12, TEXT("CAPEDIT"), ES_RIGHT, {10, 170, 60, 182}, TEXT("")}, ES_LEFT, "the platform's capitalising edit"},
     {{13, TEXT("TTBUTTON"), BS_RIGHT, {10, 182, 60, 196}, TEXT("")}, BS_LEFT | BS_LEFTTEXT,
      "the platform's tooltip button"},
-    {{14, TEXT("listbox"), 0, {10, 200, 230, 260}, TEXT("")}, 0, "other classes keep their style"},
+    {{14, TEXT("listbox"), LBS_NOINTEGRALHEIGHT, {10, 200, 230, 260}, TEXT("")}, LBS_NOINTEGRALHEIGHT,
+     "other classes keep their style"},
 };
 
 class MirrorDialogTest : public FreshDevice {
