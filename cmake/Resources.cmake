@@ -32,7 +32,8 @@ function(lexovia_compile_resources output rc_file)
   get_filename_component(output_path ${output} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_BINARY_DIR})
   _lexovia_files_named_by(${rc_path} named_files)
   set(include_flags)
-  foreach(folder ${PROJECT_SOURCE_DIR}/platform/include ${ARG_INCLUDE_DIRECTORIES})
+  foreach(folder ${PROJECT_SOURCE_DIR}/platform/include ${PROJECT_SOURCE_DIR}/platform/device-sdk/include
+                 ${ARG_INCLUDE_DIRECTORIES})
     list(APPEND include_flags -I ${folder})
   endforeach()
   # With a preprocessor of its own choosing windres passes it nothing but

@@ -1,5 +1,7 @@
 #include "sip_window.h"
 
+#include <windowsx.h>
+
 #include "sip_module.h"
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "guiddef.h"
 #include "winerror.h"
+#include "wtypes.h"
 
 #define STDMETHOD(method) virtual HRESULT STDMETHODCALLTYPE method
 #define STDMETHOD_(type, method) virtual type STDMETHODCALLTYPE method

@@ -11,3 +11,6 @@
 #include "winnt.h"
 #include "winreg.h"
 #include "winuser.h"
+
+// The device's own declarations, shared with the build for the real target.
+#include <windows_ce.h>

@@ -3,14 +3,6 @@
 
 #include "winbase.h"
 
-// TRUE when the national-language table in \Windows\wince.nls is one this
-// platform supports (the table's form is described in platform/README.md).
-// FALSE otherwise, with GetLastError: ERROR_FILE_NOT_FOUND (no table),
-// ERROR_BAD_FORMAT (not a national-language table), ERROR_NOT_SUPPORTED (a
-// table of a version the platform does not support), or the file error
-// that stopped the read.
-WINBASEAPI BOOL WINAPI IsNLSTableSupported(void);
-
 typedef DWORD LCTYPE;
 
 // The language's three-letter abbreviation (ENU, FIN, RUS, ...).

@@ -242,6 +242,8 @@ typedef struct tagHELPINFO {
 #define VK_DOWN 0x28
 #define VK_DELETE 0x2E
 
+#define KEYEVENTF_KEYUP 0x0002
+
 #define SPI_GETWORKAREA 48
 
 #define SIZE_RESTORED 0
@@ -268,9 +270,6 @@ typedef struct tagWINDOWPOS {
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELRESULT(l, h) ((LRESULT)(DWORD)MAKELONG(l, h))
-
-#define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
-#define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))
 
 WINBASEAPI ATOM WINAPI RegisterClassW(const WNDCLASSW* lpWndClass);
 WINBASEAPI BOOL WINAPI UnregisterClassW(LPCWSTR lpClassName, HINSTANCE hInstance);

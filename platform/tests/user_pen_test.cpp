@@ -2,6 +2,7 @@
 #include <device/faults.h>
 #include <device/message_log.h>
 #include <device/pen.h>
+#include <windowsx.h>
 
 #include "message_sequence.h"
 #include "scripted_window.h"

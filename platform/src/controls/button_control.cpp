@@ -1,6 +1,8 @@
 // The button: push buttons and check boxes, pressed by the pen.
 #include <algorithm>
 
+#include <windowsx.h>
+
 #include "controls/button_layout.h"
 #include "controls/control_drawing.h"
 #include "controls/control_messages.h"

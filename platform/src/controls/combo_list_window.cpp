@@ -3,6 +3,8 @@
 // else closes the list without a choice.
 #include "controls/combo_list_window.h"
 
+#include <windowsx.h>
+
 #include "controls/combobox_control.h"
 #include "controls/control_drawing.h"
 #include "controls/control_messages.h"

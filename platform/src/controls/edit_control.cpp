@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <windowsx.h>
+
 #include "controls/control_drawing.h"
 #include "controls/control_messages.h"
 #include "controls/control_paint.h"

@@ -2,6 +2,8 @@
 // tap, scrolled by a scroll bar when they do not all fit.
 #include "controls/listbox_control.h"
 
+#include <windowsx.h>
+
 #include "controls/control_drawing.h"
 #include "controls/control_messages.h"
 #include "controls/control_paint.h"

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "controls/control_drawing.h"
 #include "controls/control_messages.h"

@@ -1,7 +1,7 @@
 #include "process/started_signals.h"
 
 #include <device/processes.h>
-#include <winbase.h>
+#include <windows.h>
 
 #include "process/remote_calls.h"
 

@@ -1,8 +1,8 @@
 // The soft-input-panel interfaces between the SIP manager and input methods.
 #pragma once
 
-#include "unknwn.h"
-#include "windows.h"
+#include <unknwn.h>
+#include <windows.h>
 
 #define SIPF_OFF 0x00000000
 #define SIPF_ON 0x00000001
@@ -24,11 +24,6 @@
 #define KeyShiftAnyShiftFlag 0x20000000
 #define KeyShiftAnyCtrlFlag 0x40000000
 
-#define KEYEVENTF_KEYUP 0x0002
-
-typedef WCHAR* BSTR;
-
-// On the 32-bit device cbSize is 40; the product writes that value.
 typedef struct {
     DWORD cbSize;
     HANDLE hImageNarrow;
@@ -38,6 +33,9 @@ typedef struct {
     DWORD fdwFlags;
     RECT rcSipRect;
 } IMINFO, *LPIMINFO;
+
+// The product writes the device's size into cbSize.
+static_assert(sizeof(void*) != 4 || sizeof(IMINFO) == 40, "IMINFO is 40 bytes on the 32-bit device");
 
 typedef struct {
     DWORD cbSize;

@@ -1,7 +1,7 @@
 // Kernel services for OEM and system code: the hardware-abstraction calls.
 #pragma once
 
-#include "windef.h"
+#include <windows.h>
 
 // CTL_CODE(FILE_DEVICE_HAL, 15, METHOD_BUFFERED, FILE_ANY_ACCESS)
 #define IOCTL_HAL_REBOOT 0x0101003C

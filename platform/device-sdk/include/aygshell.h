@@ -3,6 +3,7 @@
 
 #include "sipapi.h"
 
+extern "C" {
 WINBASEAPI BOOL WINAPI SHSipInfo(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWinIni);
 
 // Full-screen dialogs with the OK button in the navigation bar.
@@ -31,6 +32,7 @@ typedef enum tagSIPSTATE {
 } SIPSTATE;
 
 WINBASEAPI BOOL WINAPI SHSipPreference(HWND hwnd, SIPSTATE st);
+}
 
 // A control placed in a dialog that raises the input panel when an edit
 // control of the dialog takes the focus and lowers it when it loses it.
