@@ -12,9 +12,9 @@ constexpr WCHAR kWideSymbols[] = {
     0x02DB, 0x02DD, 0x060C, 0x061B, 0x061F, 0x2013, 0x2014, 0x2019, 0x20AA, 0x20AC, 0x2116,
 };
 
-bool IsDigit(WCHAR ch) { return ch >= u'0' && ch <= u'9'; }
+bool IsDigit(WCHAR ch) { return ch >= TEXT('0') && ch <= TEXT('9'); }
 
-bool IsAsciiLetter(WCHAR ch) { return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z'); }
+bool IsAsciiLetter(WCHAR ch) { return (ch >= TEXT('A') && ch <= TEXT('Z')) || (ch >= TEXT('a') && ch <= TEXT('z')); }
 
 }  // namespace
 

@@ -414,13 +414,13 @@ void KeyboardPanel::SendChar(WCHAR ch, bool withShift, bool withAlt, bool withCa
 void KeyboardPanel::SendText(LPCWSTR text, bool withShift, bool withAlt, bool withCaps, bool withCtrl)
 {
     while (*text) {
-        if (text[0] == u'\r' && text[1] == u'\n') {
+        if (text[0] == TEXT('\r') && text[1] == TEXT('\n')) {
             SendKeyPress(VK_RETURN, 0, 1, VK_RETURN);
             text += 2;
-        } else if (text[0] == u'\n') {
+        } else if (text[0] == TEXT('\n')) {
             SendKeyPress(VK_RETURN, 0, 1, VK_RETURN);
             ++text;
-        } else if (text[0] == u'\t') {
+        } else if (text[0] == TEXT('\t')) {
             SendKeyPress(VK_TAB, 0, 1, VK_TAB);
             ++text;
         } else {

@@ -1,8 +1,6 @@
 // The panel's drawing: an off-screen frame over a cached image of the whole
 // keyboard for the latched modifiers, with the keys that change from moment
 // to moment drawn afresh on it.
-#include <crtwide.h>
-
 #include "bitmap_drawing.h"
 #include "command_bitmaps.h"
 #include "finnish_keyboard_module.h"
@@ -198,7 +196,7 @@ void KeyboardPanel::DrawLabel(HDC dc, const RECT& rect, LPCWSTR text, DWORD rop)
 UINT KeyboardPanel::LabelBitmap(LPCWSTR text)
 {
     if (!text || !text[0] || text[1]) return 0;
-    if (text[0] == u'\u00C5') return kRingABitmap;
-    if (text[0] == u'\u016E') return kRingUBitmap;
+    if (text[0] == TEXT('\u00C5')) return kRingABitmap;
+    if (text[0] == TEXT('\u016E')) return kRingUBitmap;
     return 0;
 }

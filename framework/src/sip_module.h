@@ -3,6 +3,8 @@
 // final module class from this one and creates exactly one static instance.
 #pragma once
 
+#include <windows.h>
+
 #include <commctrl.h>
 #include <sipapi.h>
 

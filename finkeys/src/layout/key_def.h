@@ -22,6 +22,9 @@ struct KeyDef {
     LPCWSTR deadComposed;
 };
 
+// The layout tables are arrays of these records: 20 bytes each on the 32-bit device.
+static_assert(sizeof(void*) != 4 || sizeof(KeyDef) == 20, "a key record is 20 bytes on the device");
+
 constexpr KeyDef Char(LPCWSTR text) { return {KeyChar, 0, text, TEXT(""), TEXT("")}; }
 constexpr KeyDef Command(DWORD virtualKey) { return {KeyCommand, virtualKey, nullptr, TEXT(""), TEXT("")}; }
 constexpr KeyDef Dead(LPCWSTR accent, LPCWSTR base, LPCWSTR composed) { return {KeyDead, 0, accent, base, composed}; }

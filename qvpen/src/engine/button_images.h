@@ -3,6 +3,8 @@
 // transparent. Each holder loads a pair of its own and destroys it.
 #pragma once
 
+#include <windows.h>
+
 #include <commctrl.h>
 #include <sipapi.h>
 

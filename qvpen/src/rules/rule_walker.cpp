@@ -1,5 +1,7 @@
 #include "rule_walker.h"
 
+#include <cstdio>
+
 void WalkRules(LPCWSTR text, RuleVisitor& visitor)
 {
     if (!text) return;
