@@ -1,5 +1,6 @@
-// What the setup hooks remember while the library is loaded: the languages
-// read from the product key and the system locale found before the swap.
+// What the setup hooks remember while the library is loaded: its own
+// handle, the languages read from the product key and the system locale
+// found before the swap.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +8,7 @@
 constexpr DWORD kEnglishLcid = 1033;
 
 struct ModuleState {
+    HINSTANCE moduleInstance = nullptr;  // as loaded; finds the library's own resources
     DWORD packageLanguage = kEnglishLcid;    // "AvailableInterfaceLang"
     DWORD interfaceLanguage = kEnglishLcid;  // "InterfaceLang"
     // The system's "DefaultLCID" as the last locale swap found it; the
