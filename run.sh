@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # ./run.sh demo   installs what is missing, builds, runs pocketsim's demo
-# ./run.sh test   installs what is missing, builds, runs every test, then
-#                 runs them again in an address + undefined-behaviour build
+# ./run.sh test   installs what is missing, builds, runs every test, builds
+#                 for the real target and checks it, then runs the tests
+#                 again in an address + undefined-behaviour build
+# ./run.sh cross  installs what is missing, builds the deliverables for the
+#                 real 32-bit target into build-target/ and checks them
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev libpng-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64)
+PACKAGES=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev libpng-dev libfreetype-dev
+          fonts-dejavu-core fonts-dejavu-extra binutils-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-i686)
 
 install_missing() {
     local missing=()
@@ -28,6 +32,15 @@ build() {
     cmake --build "$folder" -j "$(nproc)"
 }
 
+# The deliverables for the real target, with their bitmaps drawn by the
+# host build's tool, and the checks of the binaries.
+cross_build() {
+    cmake -S . -B build >/dev/null
+    cmake --build build --target text_art_bitmap -j "$(nproc)"
+    build build-target -DCMAKE_TOOLCHAIN_FILE=target/toolchain.cmake -DLEXOVIA_HOST_TOOLS="$PWD/build/host_tools.cmake"
+    ctest --test-dir build-target --output-on-failure -j "$(nproc)"
+}
+
 case "${1:-}" in
 demo)
     install_missing
@@ -38,11 +51,16 @@ test)
     install_missing
     build build
     ctest --test-dir build --output-on-failure -j "$(nproc)"
+    cross_build
     build build-sanitize -DLEXOVIA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
     ;;
+cross)
+    install_missing
+    cross_build
+    ;;
 *)
-    echo "usage: $0 demo|test" >&2
+    echo "usage: $0 demo|test|cross" >&2
     exit 2
     ;;
 esac

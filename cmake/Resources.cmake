@@ -1,9 +1,23 @@
 # Resources: .rc files compiled by the resource compiler into the binary
 # resource format (.res) and embedded into the library or program that
 # carries them, where the platform's loader finds them (platform/README.md).
+# In the build for the real target the target's own resource compiler reads
+# them against the target's headers, and the linker puts them into the binary.
 
-find_program(LEXOVIA_WINDRES x86_64-w64-mingw32-windres REQUIRED)
-find_program(LEXOVIA_RC_PREPROCESSOR cpp REQUIRED)
+if(CMAKE_CROSSCOMPILING)
+  find_program(LEXOVIA_WINDRES ${LEXOVIA_TARGET_TOOL_PREFIX}windres REQUIRED)
+  set(LEXOVIA_RC_OPTIONS)
+  set(LEXOVIA_RC_INCLUDE_FOLDERS ${PROJECT_SOURCE_DIR}/platform/device-sdk/desktop
+                                 ${PROJECT_SOURCE_DIR}/platform/device-sdk/include)
+else()
+  find_program(LEXOVIA_WINDRES x86_64-w64-mingw32-windres REQUIRED)
+  find_program(LEXOVIA_RC_PREPROCESSOR cpp REQUIRED)
+  # With a preprocessor of its own choosing windres passes it nothing but
+  # the include folders: RC_INVOKED is asked for here.
+  set(LEXOVIA_RC_OPTIONS --preprocessor=${LEXOVIA_RC_PREPROCESSOR} --preprocessor-arg=-DRC_INVOKED)
+  set(LEXOVIA_RC_INCLUDE_FOLDERS ${PROJECT_SOURCE_DIR}/platform/include
+                                 ${PROJECT_SOURCE_DIR}/platform/device-sdk/include)
+endif()
 set(LEXOVIA_EMBED_RESOURCES ${CMAKE_CURRENT_LIST_DIR}/embed_resources.cmake)
 
 # The bitmaps, icons and cursors a script names that lie beside it; files
@@ -24,27 +38,28 @@ function(_lexovia_files_named_by rc_path result)
   set(${result} ${found} PARENT_SCOPE)
 endfunction()
 
-# lexovia_compile_resources(<output.res> <file.rc> [DEPENDS files...] [INCLUDE_DIRECTORIES folders...])
-# Scripts may include <windows.h> and the other platform headers.
+# lexovia_compile_resources(<output> <file.rc> [DEPENDS files...] [INCLUDE_DIRECTORIES folders...])
+# Scripts may include <windows.h> and the other platform headers. An output
+# named *.res is the binary resource format, any other an object file.
 function(lexovia_compile_resources output rc_file)
   cmake_parse_arguments(PARSE_ARGV 2 ARG "" "" "DEPENDS;INCLUDE_DIRECTORIES")
   get_filename_component(rc_path ${rc_file} ABSOLUTE)
   get_filename_component(output_path ${output} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_BINARY_DIR})
   _lexovia_files_named_by(${rc_path} named_files)
   set(include_flags)
-  foreach(folder ${PROJECT_SOURCE_DIR}/platform/include ${PROJECT_SOURCE_DIR}/platform/device-sdk/include
-                 ${ARG_INCLUDE_DIRECTORIES})
+  foreach(folder ${LEXOVIA_RC_INCLUDE_FOLDERS} ${ARG_INCLUDE_DIRECTORIES})
     list(APPEND include_flags -I ${folder})
   endforeach()
-  # With a preprocessor of its own choosing windres passes it nothing but
-  # the include folders: RC_INVOKED and the dependency file are asked for here.
+  set(format coff)
+  if(output_path MATCHES "\\.res$")
+    set(format res)
+  endif()
   add_custom_command(
     OUTPUT ${output_path}
-    COMMAND ${LEXOVIA_WINDRES} --preprocessor=${LEXOVIA_RC_PREPROCESSOR}
-            --preprocessor-arg=-DRC_INVOKED
+    COMMAND ${LEXOVIA_WINDRES} ${LEXOVIA_RC_OPTIONS}
             --preprocessor-arg=-MD --preprocessor-arg=-MF --preprocessor-arg=${output_path}.d
             --preprocessor-arg=-MT --preprocessor-arg=${output_path}
-            -c 65001 ${include_flags} -O res ${rc_path} ${output_path}
+            -c 65001 ${include_flags} -O ${format} ${rc_path} ${output_path}
     DEPENDS ${rc_path} ${named_files} ${ARG_DEPENDS}
     DEPFILE ${output_path}.d
     COMMENT "Compiling resources ${rc_file}"
@@ -53,10 +68,18 @@ endfunction()
 
 # lexovia_add_resources(<target> <file.rc> [DEPENDS ...] [INCLUDE_DIRECTORIES ...])
 # Compiles the script and embeds the result into TARGET as the exported
-# symbols lexovia_resources / lexovia_resources_size. One script a target.
+# symbols lexovia_resources / lexovia_resources_size; for the real target,
+# links it into TARGET's resource section and names the compiled script in
+# TARGET's property LEXOVIA_RESOURCE_OBJECT. One script a target.
 function(lexovia_add_resources target rc_file)
   get_filename_component(name ${rc_file} NAME_WE)
   set(res ${CMAKE_CURRENT_BINARY_DIR}/${target}_${name}.res)
+  if(CMAKE_CROSSCOMPILING)
+    lexovia_compile_resources(${res}.o ${rc_file} ${ARGN})
+    target_sources(${target} PRIVATE ${res}.o)
+    set_target_properties(${target} PROPERTIES LEXOVIA_RESOURCE_OBJECT ${res}.o)
+    return()
+  endif()
   lexovia_compile_resources(${res} ${rc_file} ${ARGN})
   set(source ${res}.cpp)
   add_custom_command(
