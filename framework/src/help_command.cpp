@@ -1,5 +1,7 @@
 #include "help_command.h"
 
+#include <cstdio>
+
 namespace {
 
 const WCHAR kPagePrefix[] = TEXT("\\windows\\pl");

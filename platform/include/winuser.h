@@ -206,10 +206,8 @@ typedef struct tagPAINTSTRUCT {
 #define WM_LBUTTONDBLCLK 0x0203
 #define WM_CAPTURECHANGED 0x0215
 
-// The broadcast target of SendMessageW, and the WM_SETTINGCHANGE code for the
-// international settings.
+// The broadcast target of SendMessageW.
 #define HWND_BROADCAST ((HWND)0xffff)
-#define INI_INTL 1
 
 typedef struct tagHELPINFO {
     UINT cbSize;

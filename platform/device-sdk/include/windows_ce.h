@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+// The WM_SETTINGCHANGE code that tells of changed international settings.
+#define INI_INTL 1
+
 extern "C" {
 
 // Tells the boot sequence that the program started as launch number DW is up.
