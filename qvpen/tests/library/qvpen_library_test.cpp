@@ -115,6 +115,18 @@ TEST_F(QvpenLibraryTest, WritesRussianOnceTheSelectionIsReadAtTheNextShow)
     EXPECT_EQ(device::EditorText(), u"привет");
 }
 
+TEST_F(QvpenLibraryTest, TheLetterBeforeSurvivesSwitchingThePanelAwayAndBack)
+{
+    StoreSelectedTable(3);
+    device::HideInputPanel();
+    device::ShowInputPanel();
+    Write(u"a");
+    ASSERT_TRUE(device::SelectInputMethod(device::kPlatformKeyboardClsid));
+    ASSERT_TRUE(device::SelectInputMethod(kQvpen));
+    Write(u"\\");
+    EXPECT_EQ(device::EditorText(), u"à");
+}
+
 TEST_F(QvpenLibraryTest, TheOptionsCommandRereadsTheSettingsAndSucceeds)
 {
     StoreSelectedTable(3);
@@ -166,7 +178,14 @@ TEST_F(UnhostedQvpenTest, TheRecogniserLivesExactlyAsLongAsTheInputMethod)
     device::ShowInputPanel();
     EXPECT_EQ(device::LiveLetterRecognisers(), 1);
     ASSERT_TRUE(device::SelectInputMethod(device::kPlatformKeyboardClsid));
-    EXPECT_EQ(device::LiveLetterRecognisers(), 0) << "switching away lets the wrapper and its recogniser go";
+    EXPECT_EQ(device::LiveLetterRecognisers(), 1) << "switching away keeps the wrapper and its recogniser";
+
+    HMODULE library = LoadLibraryW(TEXT("\\Windows\\qvpen.dll"));
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(Export<HRESULT (*)()>(library, "DllUnregisterServer")(), S_OK);
+    EXPECT_EQ(device::LiveLetterRecognisers(), 0) << "unregistering the class lets them go";
+    EXPECT_EQ(Export<HRESULT (*)()>(library, "DllCanUnloadNow")(), S_OK);
+    FreeLibrary(library);
 }
 
 TEST_F(UnhostedQvpenTest, WithoutTheLetterRecogniserTheInputMethodIsNotCreated)
