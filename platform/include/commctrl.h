@@ -73,6 +73,13 @@ WINBASEAPI void WINAPI InitCommonControls(void);
 #define PBM_GETRANGE (WM_USER + 7)
 #define PBM_GETPOS (WM_USER + 8)
 
+#ifndef RC_INVOKED
+typedef struct {
+    int iLow;
+    int iHigh;
+} PBRANGE, *PPBRANGE;
+#endif
+
 #define UDS_WRAP 0x0001
 #define UDS_SETBUDDYINT 0x0002
 #define UDS_ALIGNRIGHT 0x0004

@@ -1,3 +1,5 @@
+#include <commctrl.h>
+
 #include <span>
 
 #include <commctrl.h>

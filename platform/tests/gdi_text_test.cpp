@@ -7,6 +7,7 @@
 
 #include "colour_canvas.h"
 #include "fresh_device.h"
+#include "gdi/word_wrap.h"
 #include "golden_image.h"
 
 namespace {
@@ -152,6 +153,8 @@ TEST_F(GdiTextTest, MeasuringPrefixesAndLinesAsTheyWillShow)
         {u"A&&B", DT_SINGLELINE, ampersand.cx, file.cy, "a doubled ampersand shows one"},
         {u"File\nA&&B", 0, std::max(file.cx, ampersand.cx), 2 * file.cy, "two lines"},
         {u"File\r\nFile", DT_SINGLELINE | DT_NOPREFIX, 0, file.cy, "one line, line break or not"},
+        {u"File File", DT_WORDBREAK, file.cx, 2 * file.cy, "a word a line in a rectangle too narrow for two"},
+        {u"File File", DT_WORDBREAK | DT_SINGLELINE, 0, file.cy, "a single line never breaks"},
     };
     for (const auto& c : cases) {
         RECT rect{5, 5, 6, 6};
@@ -214,4 +217,24 @@ TEST_F(GdiEdgeTest, RaisedEdgesLightTheTopLeftAndShadeTheBottomRight)
             for (int x = 0; x < 4; ++x)
                 EXPECT_EQ(GetPixel(canvas.Dc(), x, y), c.expected[y][x]) << std::hex << c.flags << " at " << x << "," << y;
     }
+}
+
+TEST(WordWrapTest, BreaksFallBetweenWordsAndDropTheSpacesThere)
+{
+    auto measure = [](std::u16string_view text) { return static_cast<int>(text.size()); };
+    const struct {
+        std::u16string_view line;
+        int width;
+        std::vector<std::u16string_view> lines;
+    } cases[] = {
+        {u"one two three", 7, {u"one two", u"three"}},
+        {u"one two three", 6, {u"one", u"two", u"three"}},
+        {u"unbreakable word", 4, {u"unbreakable", u"word"}},
+        {u"  indented text", 11, {u"  indented", u"text"}},
+        {u"trailing   ", 8, {u"trailing"}},
+        {u"", 5, {u""}},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(platform::gdi::WrapWords(test.line, test.width, measure), test.lines)
+            << std::string(test.line.begin(), test.line.end());
 }

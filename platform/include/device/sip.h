@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include <aygshell.h>
 #include <unknwn.h>
 
 struct IIMCallback;
@@ -52,6 +53,18 @@ struct SipEvent {
 
 const std::vector<SipEvent>& SipEventLog();
 void ClearSipEventLog();
+
+// Every SHSipPreference call, at the device's time: the window it named, the
+// state it asked for, and its answer (FALSE for a window that is not there).
+struct SipPreferenceCall {
+    DWORD time;
+    HWND window;
+    SIPSTATE state;
+    BOOL answer;
+};
+
+const std::vector<SipPreferenceCall>& SipPreferenceLog();
+void ClearSipPreferenceLog();
 
 struct CallbackRecord {
     enum class Call { SetImInfo, SendVirtualKey, SendCharEvents, SendString };

@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+#include "controls/control_procedures.h"
+
 namespace {
+
+using namespace platform::controls;
 
 struct SystemClass {
     LPCWSTR name;
@@ -18,15 +22,16 @@ constexpr int kDialogExtraBytes = 3 * sizeof(LONG_PTR);
 // Each control's procedure keeps its own state record behind the window.
 const SystemClass kSystemClasses[] = {
     {u"#32770", DefDlgProcW, 0, kDialogExtraBytes, WHITE_BRUSH},
-    {u"static", DefWindowProcW, 0},
-    {u"button", DefWindowProcW, CS_DBLCLKS},
-    {u"edit", DefWindowProcW, CS_DBLCLKS},
-    {u"listbox", DefWindowProcW, CS_DBLCLKS},
-    {u"combobox", DefWindowProcW, CS_DBLCLKS},
-    {u"msctls_trackbar32", DefWindowProcW, 0},
-    {u"msctls_progress32", DefWindowProcW, 0},
-    {u"msctls_updown32", DefWindowProcW, 0},
-    {u"SIPPREF", DefWindowProcW, 0},
+    {u"static", StaticProcedure, 0},
+    {u"button", ButtonProcedure, CS_DBLCLKS},
+    {u"edit", EditProcedure, CS_DBLCLKS},
+    {u"listbox", ListBoxProcedure, CS_DBLCLKS},
+    {u"combobox", ComboBoxProcedure, CS_DBLCLKS},
+    {u"ComboLBox", ComboListProcedure, CS_DBLCLKS},
+    {u"msctls_trackbar32", TrackbarProcedure, 0},
+    {u"msctls_progress32", ProgressProcedure, 0},
+    {u"msctls_updown32", UpDownProcedure, 0},
+    {u"SIPPREF", SipPrefProcedure, 0},
 };
 
 }  // namespace

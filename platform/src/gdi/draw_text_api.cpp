@@ -8,6 +8,7 @@
 #include "gdi/prefixed_text.h"
 #include "gdi/selected_face.h"
 #include "gdi/text_run.h"
+#include "gdi/word_wrap.h"
 #include "kernel/api_guard.h"
 
 namespace {
@@ -32,6 +33,24 @@ std::vector<std::u16string_view> LinesOf(std::u16string_view text, UINT format)
 PrefixedText Shown(std::u16string_view line, UINT format)
 {
     return format & DT_NOPREFIX ? PrefixedText{std::u16string(line), {}} : WithoutPrefixes(line);
+}
+
+// Each line of the text, broken further between words to fit the rectangle
+// when the format asks for it.
+std::vector<PrefixedText> ShownLines(TypeFace& face, std::u16string_view text, const RECT& rect, UINT format)
+{
+    auto width = [&](std::u16string_view piece) { return RunWidth(face, CodePoints(Shown(piece, format).shown)); };
+    bool wrapping = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE);
+    std::vector<PrefixedText> lines;
+    for (std::u16string_view line : LinesOf(text, format)) {
+        if (!wrapping) {
+            lines.push_back(Shown(line, format));
+            continue;
+        }
+        for (std::u16string_view piece : WrapWords(line, rect.right - rect.left, width))
+            lines.push_back(Shown(piece, format));
+    }
+    return lines;
 }
 
 int LeftOf(const RECT& rect, int width, UINT format)
@@ -74,12 +93,9 @@ void DrawLine(const Canvas& canvas, const DeviceContext& context, TypeFace& face
 
 int WriteLines(const DeviceContext& context, TypeFace& face, std::u16string_view text, RECT& rect, UINT format)
 {
-    std::vector<PrefixedText> lines;
+    std::vector<PrefixedText> lines = ShownLines(face, text, rect, format);
     int widest = 0;
-    for (std::u16string_view line : LinesOf(text, format)) {
-        lines.push_back(Shown(line, format));
-        widest = std::max(widest, RunWidth(face, CodePoints(lines.back().shown)));
-    }
+    for (const PrefixedText& line : lines) widest = std::max(widest, RunWidth(face, CodePoints(line.shown)));
     int height = face.Height() * static_cast<int>(lines.size());
     if (format & DT_CALCRECT) {
         rect.right = rect.left + widest;

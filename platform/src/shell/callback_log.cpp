@@ -2,53 +2,17 @@
 
 #include <cstdio>
 
-#include <device/text.h>
+#include "kernel/quoted_text.h"
 
 namespace {
 
 std::vector<device::CallbackRecord> records;
-
-bool IsHighSurrogate(UINT unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(UINT unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 std::string Hex(UINT value, int minimumDigits = 1)
 {
     char text[16];
     std::snprintf(text, sizeof text, "0x%0*X", minimumDigits, value);
     return text;
-}
-
-std::string Escape(UINT unit)
-{
-    switch (unit) {
-    case u'"': return "\\\"";
-    case u'\\': return "\\\\";
-    case 0x08: return "\\b";
-    case 0x09: return "\\t";
-    case 0x0A: return "\\n";
-    case 0x0D: return "\\r";
-    default: break;
-    }
-    if (unit < 0x20 || unit == 0x7F || unit > 0xFFFF || IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-        char text[24];
-        std::snprintf(text, sizeof text, "\\x{%X}", unit);
-        return text;
-    }
-    return device::Utf8(std::u16string(1, static_cast<char16_t>(unit)));
-}
-
-std::string Quoted(const std::vector<UINT>& units)
-{
-    std::string text = "\"";
-    for (size_t i = 0; i < units.size(); ++i) {
-        if (IsHighSurrogate(units[i]) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
-            text += device::Utf8(std::u16string{static_cast<char16_t>(units[i]), static_cast<char16_t>(units[i + 1])});
-            ++i;
-        } else {
-            text += Escape(units[i]);
-        }
-    }
-    return text + "\"";
 }
 
 std::string ShiftsIfUnusual(const device::CallbackRecord& record)
@@ -82,9 +46,9 @@ std::string DescribeCallback(const CallbackRecord& record)
         return "SendVirtualKey(" + Hex(record.virtualKey, 2) + ", " + Hex(record.flags) + ")";
     case CallbackRecord::Call::SendCharEvents:
         return "SendCharEvents(" + Hex(record.virtualKey, 2) + ", " + Hex(record.flags) + ", " +
-               std::to_string(record.count) + ", " + Quoted(record.characters) + ShiftsIfUnusual(record) + ")";
+               std::to_string(record.count) + ", " + platform::kernel::QuotedText(record.characters) + ShiftsIfUnusual(record) + ")";
     case CallbackRecord::Call::SendString:
-        return "SendString(" + Quoted(record.characters) + ", " + std::to_string(record.count) + ")";
+        return "SendString(" + platform::kernel::QuotedText(record.characters) + ", " + std::to_string(record.count) + ")";
     }
     return "";
 }

@@ -17,6 +17,7 @@ void CloseInputServices()
     com::CloseCom();
     device::ClearCallbackLog();
     device::ClearSipEventLog();
+    device::ClearSipPreferenceLog();
     FocusedEditor().Clear();
     SetLetterRecogniserPresent(true);
 }

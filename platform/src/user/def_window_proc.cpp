@@ -1,7 +1,6 @@
-#include <algorithm>
-
 #include "kernel/api_guard.h"
 #include "user/position_messages.h"
+#include "user/text_copy.h"
 #include "user/user_state.h"
 
 namespace {
@@ -14,17 +13,6 @@ LRESULT SetText(Window& window, LPARAM lParam)
     LPCWSTR text = reinterpret_cast<LPCWSTR>(lParam);
     window.text = text ? text : u"";
     return TRUE;
-}
-
-// wParam is the buffer's size in characters, the terminator included.
-LRESULT GetText(const Window& window, WPARAM wParam, LPARAM lParam)
-{
-    LPWSTR buffer = reinterpret_cast<LPWSTR>(lParam);
-    if (!buffer || wParam == 0) return 0;
-    size_t copied = std::min<size_t>(window.text.size(), wParam - 1);
-    std::copy_n(window.text.begin(), copied, buffer);
-    buffer[copied] = 0;
-    return static_cast<LRESULT>(copied);
 }
 
 LRESULT WindowPositionChanged(HWND handle, LPARAM lParam)
@@ -63,7 +51,7 @@ LRESULT DefaultHandling(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETTEXT:
         return SetText(*window, lParam);
     case WM_GETTEXT:
-        return GetText(*window, wParam, lParam);
+        return CopyText(window->text, wParam, lParam);
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(window->text.size());
     case WM_CLOSE:

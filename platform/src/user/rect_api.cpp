@@ -21,3 +21,13 @@ BOOL WINAPI PtInRect(const RECT* lprc, POINT pt)
 {
     return lprc && pt.x >= lprc->left && pt.x < lprc->right && pt.y >= lprc->top && pt.y < lprc->bottom;
 }
+
+BOOL WINAPI InflateRect(LPRECT lprc, int dx, int dy)
+{
+    if (!lprc) return FALSE;
+    lprc->left -= dx;
+    lprc->right += dx;
+    lprc->top -= dy;
+    lprc->bottom += dy;
+    return TRUE;
+}
