@@ -1,6 +1,9 @@
 #include "finnish_keyboard_module.h"
 
+#include <apply_dialog_strings.h>
+
 #include "english_panel.h"
+#include "finnish_dialog_strings.h"
 #include "finnish_panel.h"
 
 // {42112D3E-CDA6-4AAB-931E-CE2104F07C21}
@@ -36,3 +39,10 @@ int FinnishKeyboardModule::PanelCount() { return kPanelCount; }
 SipPanel* FinnishKeyboardModule::Panel(int index) { return index >= 0 && index < kPanelCount ? kPanels[index] : nullptr; }
 
 KeyboardSettings* FinnishKeyboardModule::Settings() { return &settings; }
+
+// The framework's English texts, then the Finnish ones.
+void FinnishKeyboardModule::LocalizeDialog(HWND dialog, int dialogId, LCID language)
+{
+    SipModule::LocalizeDialog(dialog, dialogId, language);
+    ApplyDialogStrings(dialog, dialogId, language, kFinnishDialogStrings, kFinnishDialogStringRows);
+}

@@ -15,6 +15,7 @@ public:
     int PanelCount() override;
     SipPanel* Panel(int index) override;
     KeyboardSettings* Settings() override;
+    void LocalizeDialog(HWND dialog, int dialogId, LCID language) override;
 
     KeyboardSettings& KeyboardOptions() { return settings; }
 

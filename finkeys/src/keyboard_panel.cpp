@@ -110,10 +110,26 @@ void KeyboardPanel::OnPenUp(int x, int y)
 
 void KeyboardPanel::ResetPress()
 {
-    KillTimer(Window(), kFirstRepeatTimer);
-    KillTimer(Window(), kNextRepeatTimer);
+    StopRepeat();
     downPoint = kNoPoint;
     UpdateWindow(Window());
+}
+
+void KeyboardPanel::StopRepeat()
+{
+    KillTimer(Window(), kFirstRepeatTimer);
+    KillTimer(Window(), kNextRepeatTimer);
+}
+
+// The keyboard goes away under a held pen: its pen-up would never come, or
+// come to another window, so the press ends here without a stroke.
+void KeyboardPanel::AbandonPress()
+{
+    StopRepeat();
+    if (GetCapture() == Window()) ReleaseCapture();
+    downPoint = curPoint = kNoPoint;
+    repeatFired = false;
+    swallowNextUp = false;
 }
 
 // The second tap on a latched modifier locks it; any other double tap is a
@@ -167,6 +183,7 @@ void KeyboardPanel::OnSelect() {}
 
 void KeyboardPanel::OnDeselect()
 {
+    AbandonPress();
     ClearDead();
     ReleaseLatched(true);
 }
@@ -178,10 +195,12 @@ void KeyboardPanel::OnShowing()
     if (alt) SendVirtualKeyEvent(kAltKey, true);
 }
 
+// A held key stops repeating: nothing is typed with no keyboard shown.
 // Locked modifiers stay latched but are let go at the host while hidden, so
 // that showing can press them again.
 void KeyboardPanel::OnHiding()
 {
+    AbandonPress();
     ReleaseLatched(false);
     if (shift) SendVirtualKeyEvent(kShiftKey, false);
     if (ctrl) SendVirtualKeyEvent(kCtrlKey, false);

@@ -81,6 +81,8 @@ private:
     void FinishCommand();
     void ToggleModifier(bool& flag, bool& lock, BYTE virtualKey);
     void ResetPress();
+    void StopRepeat();
+    void AbandonPress();
 
     // Drawing: reads the engine's state, never changes it.
     void CopyCachedImage(HDC dc, HDC frame);

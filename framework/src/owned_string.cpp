@@ -34,11 +34,13 @@ OwnedString& OwnedString::operator=(const OwnedString& other)
 
 OwnedString::~OwnedString() { delete[] text; }
 
+// The copy is made before the old buffer goes: SOURCE may point into it.
 void OwnedString::Assign(LPCWSTR source)
 {
     if (source == text) return;
+    LPWSTR copy = CopyOf(source);
     delete[] text;
-    text = CopyOf(source);
+    text = copy;
 }
 
 void OwnedString::Resize(size_t length)

@@ -12,7 +12,7 @@ public:
     ~OwnedString();
 
     // No effect when SOURCE is this string's own buffer; a null source gives
-    // the empty string.
+    // the empty string. SOURCE may point into this string's own text.
     void Assign(LPCWSTR source);
 
     // A buffer of LENGTH characters plus the terminator, holding the first

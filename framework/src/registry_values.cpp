@@ -34,7 +34,9 @@ LONG WriteRegDword(HKEY key, LPCWSTR name, DWORD value)
 LONG WriteRegBool(HKEY key, LPCWSTR name, bool value) { return WriteRegDword(key, name, value ? 1 : 0); }
 
 // The value is read in two steps (size, then data); should the second step
-// fail, the default stands rather than a half-filled buffer.
+// fail, the default stands rather than a half-filled buffer. The text ends
+// after the whole characters read: a stored text need not carry its
+// terminator, and an odd last byte is half a character.
 LONG ReadRegString(HKEY key, LPCWSTR name, OwnedString& str, LPCWSTR defaultValue)
 {
     str.Assign(defaultValue);
@@ -42,10 +44,14 @@ LONG ReadRegString(HKEY key, LPCWSTR name, OwnedString& str, LPCWSTR defaultValu
     DWORD size = 0;
     LONG result = RegQueryValueExW(key, name, nullptr, &type, nullptr, &size);
     if (result != ERROR_SUCCESS || type != REG_SZ) return result;
-    str.Resize(size / 2);
+    str.Resize(size / sizeof(WCHAR));
     if (!str.Buffer()) return ERROR_NOT_ENOUGH_MEMORY;
     result = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<LPBYTE>(str.Buffer()), &size);
-    if (result != ERROR_SUCCESS || type != REG_SZ) str.Assign(defaultValue);
+    if (result != ERROR_SUCCESS || type != REG_SZ) {
+        str.Assign(defaultValue);
+        return result;
+    }
+    str.Buffer()[size / sizeof(WCHAR)] = 0;
     return result;
 }
 

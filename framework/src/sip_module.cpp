@@ -1,5 +1,9 @@
 #include "sip_module.h"
 
+#include "apply_dialog_strings.h"
+#include "framework_dialog_strings.h"
+#include "mirror_dialog.h"
+#include "right_to_left_languages.h"
 #include "sip_window.h"
 
 namespace {
@@ -75,8 +79,13 @@ void SipModule::UpdateImInfo()
 
 UINT SipModule::ButtonBitmapId(bool wide) { return wide ? 504 : 503; }
 
-// Dialogs take the interface language's texts once localisation exists.
-void SipModule::LocalizeDialog(HWND, int, LCID) {}
+// A right-to-left language gets the mirrored layout; a language with a row
+// in the table gets its texts, any other keeps those of the template.
+void SipModule::LocalizeDialog(HWND dialog, int dialogId, LCID language)
+{
+    if (IsRightToLeftLanguage(language)) MirrorDialog(dialog);
+    ApplyDialogStrings(dialog, dialogId, language, kFrameworkDialogStrings, kFrameworkDialogStringRows);
+}
 
 void SipModule::RefreshPanels()
 {

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <vector>
+
 #include "fresh_device.h"
 #include "keyboard_settings.h"
 #include "registry_values.h"
@@ -171,6 +173,13 @@ TEST(OwnedStringTest, NullSourceIsEmptyAndResizeKeepsThePrefix)
     EXPECT_EQ(std::u16string(text.Get()), u"Lex") << "assigning its own buffer changes nothing";
 }
 
+TEST(OwnedStringTest, AssigningTheTailOfItsOwnBufferKeepsThatTail)
+{
+    OwnedString text(TEXT("Lexovia"));
+    text.Assign(text.Get() + 3);
+    EXPECT_EQ(std::u16string(text.Get()), u"ovia");
+}
+
 TEST_F(SettingsTest, StringReadTakesTheStoredTextOrTheDefault)
 {
     SetString(TEXT("Name"), TEXT("Привет"));
@@ -193,6 +202,29 @@ TEST_F(SettingsTest, StringWithoutTerminatorIsReadSafely)
     OwnedString text(nullptr);
     ReadRegString(key, TEXT("Raw"), text, TEXT(""));
     EXPECT_EQ(std::u16string(text.Get()), u"abc");
+}
+
+// Half a character is no character: an odd last byte is dropped, and the text
+// still ends inside its buffer.
+TEST_F(SettingsTest, StringOfAnOddByteCountEndsWithinItsBuffer)
+{
+    struct Case {
+        const char* what;
+        std::vector<BYTE> stored;
+        std::u16string expected;
+    };
+    const Case cases[] = {
+        {"one byte is no character", {'x'}, u""},
+        {"three bytes are one character and a half", {'a', 0, 'B'}, u"a"},
+        {"five bytes, the last a stray", {'a', 0, 'b', 0, 'C'}, u"ab"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(RegSetValueExW(key, TEXT("Odd"), 0, REG_SZ, c.stored.data(), static_cast<DWORD>(c.stored.size())),
+                  ERROR_SUCCESS);
+        OwnedString text(nullptr);
+        ReadRegString(key, TEXT("Odd"), text, TEXT("default"));
+        EXPECT_EQ(std::u16string(text.Get()), c.expected) << c.what;
+    }
 }
 
 }  // namespace

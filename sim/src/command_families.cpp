@@ -8,6 +8,7 @@ CommandTable BuildStandardCommands()
     AddDeviceCommands(table);
     AddBootCommands(table);
     AddProgramCommands(table);
+    AddHelpCommands(table);
     AddRegistryCommands(table);
     AddFileCommands(table);
     AddMessageBoxCommands(table);

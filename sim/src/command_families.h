@@ -21,5 +21,6 @@ void AddScreenshotCommands(CommandTable& table);
 void AddEchoCommands(CommandTable& table);
 void AddBootCommands(CommandTable& table);
 void AddProgramCommands(CommandTable& table);
+void AddHelpCommands(CommandTable& table);
 
 const CommandTable& StandardCommands();

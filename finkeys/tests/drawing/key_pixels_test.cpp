@@ -3,6 +3,8 @@
 #include <array>
 #include <span>
 
+#include <device/sip.h>
+
 #include "key_colours.h"
 #include "keyboard_drawing_device.h"
 #include "panel_layout.h"
@@ -119,4 +121,16 @@ TEST_F(KeyPixelsTest, ASettingsChangeDropsTheImagesOfBothPanels)
     ExpectColours(cases);
     Run(std::array{Tap(kPanelSwitchKey)});
     EXPECT_EQ(Fill(1), kLetterColour) << "the English panel's old image is dropped as well";
+}
+
+TEST_F(KeyPixelsTest, AKeyHeldWhileAnotherInputMethodIsSelectedIsDrawnReleasedOnReturn)
+{
+    HoldKey(28);
+    ASSERT_NE(Fill(28), kLetterColour) << "a held key is drawn inverted";
+    ASSERT_TRUE(device::SelectInputMethod(device::kPlatformKeyboardClsid));
+    Stroke a = Tap(28);
+    PenUp(a.x, a.y);
+    ASSERT_TRUE(device::SelectInputMethod(kFinnishKeyboard));
+    device::ShowInputPanel();
+    EXPECT_EQ(Fill(28), kLetterColour);
 }

@@ -3,6 +3,7 @@
 #include "process/program_launcher.h"
 #include "process/restart_request.h"
 #include "process/started_signals.h"
+#include "shell/help_viewer.h"
 
 namespace platform::process {
 
@@ -11,6 +12,7 @@ void ForgetPrograms()
     ClearProgramLaunches();
     ClearStartedSignals();
     ClearRestartRequest();
+    platform::shell::ForgetHelpViewer();
 }
 
 }  // namespace platform::process

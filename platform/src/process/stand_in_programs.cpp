@@ -4,6 +4,8 @@
 #include <pkfuncs.h>
 #include <winbase.h>
 
+#include "shell/help_viewer.h"
+
 namespace platform::process {
 
 namespace {
@@ -32,6 +34,7 @@ const StandInProgram kStandIns[] = {
     {u"device.exe", true, &SignalAtOnce},
     {u"gwes.exe", true, &SignalAtOnce},
     {u"shell32.exe", true, &SignalAtOnce},
+    {u"peghelp.exe", true, &platform::shell::RunHelpViewer, &platform::shell::HelpViewerInstalled},
     {u"reboot.exe", false, &RestartDevice},
 };
 
@@ -56,6 +59,7 @@ const StandInProgram* FindStandIn(const std::u16string& devicePath, bool fileExi
     std::u16string name = FileName(devicePath);
     for (const StandInProgram& standIn : kStandIns) {
         if (_wcsicmp(name.c_str(), standIn.name) != 0) continue;
+        if (standIn.installed && !standIn.installed()) continue;
         if (standIn.inRom ? IsInRomFolder(devicePath, standIn.name) : fileExists) return &standIn;
     }
     return nullptr;

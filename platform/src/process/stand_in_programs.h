@@ -1,6 +1,6 @@
 // Programs the device runs without an executable of their own: the
-// platform's system programs named in the boot list, and the package's
-// restart program, which this system does not build.
+// platform's system programs named in the boot list, its help viewer, and
+// the package's restart program, which this system does not build.
 #pragma once
 
 #include <string>
@@ -13,6 +13,7 @@ struct StandInProgram {
     const char16_t* name;  // the file name, matched without regard to case
     bool inRom;            // the platform's own: in \Windows with no file in the file tree
     DWORD (*run)(const std::u16string& commandLine);  // its exit code
+    bool (*installed)() = nullptr;                     // null: always there
 };
 
 // The stand-in for the program at DEVICE_PATH; FILE_EXISTS says whether the

@@ -1,5 +1,6 @@
 #include "user/user_state.h"
 
+#include <device/broadcasts.h>
 #include <device/message_log.h>
 
 #include "controls/system_classes.h"
@@ -42,6 +43,7 @@ void Reset()
     classes.Clear();
     platform::controls::RegisterSystemClasses();
     device::ClearMessageLog();
+    device::ClearBroadcastLog();
 }
 
 }  // namespace platform::user

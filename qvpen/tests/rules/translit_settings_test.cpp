@@ -145,6 +145,19 @@ TEST_F(TranslitSettingsTest, SelectingWritesTheClampedNumberAtOnce)
     EXPECT_EQ(stored, 26u);
 }
 
+// A text of an odd byte count: the load writes back the characters it read
+// and nothing from beyond them.
+TEST_F(TranslitSettingsTest, ALoadWritesBackOnlyWhatItReadOfAnOddLengthText)
+{
+    const BYTE oddText[] = {'6', 0, '1', 0, '!'};
+    HKEY key = ProductKey();
+    RegSetValueExW(key, TEXT("QVPenTranslitTableUserDefined1"), 0, REG_SZ, oddText, sizeof oddText);
+    RegCloseKey(key);
+    TranslitSettings settings(kPath);
+    EXPECT_EQ(std::u16string(settings.Table(1)->Text()), u"61");
+    EXPECT_EQ(Stored(TEXT("QVPenTranslitTableUserDefined1")), u"61");
+}
+
 TEST_F(TranslitSettingsTest, AnAssignedTableIsSavedOnlyWhenAsked)
 {
     TranslitSettings settings(kPath);

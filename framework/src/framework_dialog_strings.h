@@ -1,0 +1,7 @@
+// The framework's texts of the keyboard's options page (resource 519).
+#pragma once
+
+#include "dialog_string_table.h"
+
+const int kFrameworkDialogStringRows = 1;
+extern const DialogStringTable kFrameworkDialogStrings[kFrameworkDialogStringRows];

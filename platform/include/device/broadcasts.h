@@ -1,0 +1,21 @@
+// Messages sent to HWND_BROADCAST, which every top-level window heard, in the
+// order they were sent, with the device's time.
+#pragma once
+
+#include <vector>
+
+#include <windef.h>
+
+namespace device {
+
+struct BroadcastRecord {
+    DWORD time;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+const std::vector<BroadcastRecord>& BroadcastLog();
+void ClearBroadcastLog();
+
+}  // namespace device
