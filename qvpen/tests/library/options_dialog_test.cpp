@@ -98,17 +98,6 @@ TEST_F(OptionsDialogTest, AnAddedRuleIsStoredAtOnceAndWritesAfterOk)
     EXPECT_EQ(device::EditorText(), u"аb");
 }
 
-TEST_F(OptionsDialogTest, AddingToATextWithoutAFinalSemicolonAddsOneFirst)
-{
-    StoreSelection(2);
-    StoreTable(kUser2, TEXT("61 5C=E0"));
-    Then([](HWND page) { Click(page, kAddButton); });
-    QueueRuleAToCyrillicA();
-    QueueDone();
-    OpenOptions();
-    EXPECT_EQ(StoredTable(kUser2), u"61 5C=E0;0 61=430;");
-}
-
 TEST_F(OptionsDialogTest, ARuleDialogNotSavedChangesNothing)
 {
     StoreSelection(2);
