@@ -7,9 +7,9 @@ RegStringSetting::RegStringSetting(HKEY key, LPCWSTR name, LPCWSTR defaultText) 
     ReadRegString(key, name, text, defaultText);
 }
 
-void RegStringSetting::Save()
+bool RegStringSetting::Save()
 {
-    if (text.Get()) WriteRegString(key, name.Get(), text.Get());
+    return text.Get() && WriteRegString(key, name.Get(), text.Get()) == ERROR_SUCCESS;
 }
 
 // The read starts by assigning the default, so the current text is copied

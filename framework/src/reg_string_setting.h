@@ -11,8 +11,9 @@ public:
     LPCWSTR Text() const { return text.Get(); }
     LPCWSTR Name() const { return name.Get(); }
     void Assign(LPCWSTR newText) { text.Assign(newText); }
-    // Nothing is written while the text is missing (a failed allocation).
-    void Save();
+    // Whether the registry took the text; nothing is written while the text
+    // is missing (a failed allocation).
+    bool Save();
     // Re-reads the value with the current text as default.
     void Reload();
 

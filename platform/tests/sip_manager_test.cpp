@@ -124,10 +124,31 @@ TEST_F(SipManagerTest, SwitchingWhileShownHandsThePanelOver)
 
     EXPECT_TRUE(device::SelectInputMethod(kClassB));
     EXPECT_TRUE(CallsWere("switch from A to B while shown",
-                          {"B.created", "A.Hiding", "A.Deselect", "A.destroyed", "B.RegisterCallback", "B.Select",
-                           "B.GetInfo", "B.ReceiveSipInfo", "B.Showing", "B.GetInfo"}));
+                          {"B.created", "A.Hiding", "A.Deselect", "B.RegisterCallback", "B.Select", "B.GetInfo",
+                           "B.ReceiveSipInfo", "B.Showing", "B.GetInfo"}));
     EXPECT_TRUE(IsShownOnScreen());
     EXPECT_EQ(device::InputPanelRect().top, 294 - 120);
+}
+
+TEST_F(SipManagerTest, SwitchingBackSelectsTheKeptObjectAgainUntilTheDeviceCloses)
+{
+    device::SelectInputMethod(kClassA);
+    device::ShowInputPanel();
+    device::SelectInputMethod(kClassB);
+    RecordingInputMethod::Calls().clear();
+
+    EXPECT_TRUE(device::SelectInputMethod(kClassA));
+    EXPECT_TRUE(CallsWere("back to A", {"B.Hiding", "B.Deselect", "A.RegisterCallback", "A.Select", "A.GetInfo",
+                                        "A.ReceiveSipInfo", "A.Showing", "A.GetInfo"}));
+    EXPECT_EQ(device::InputPanelRect().top, 294 - 80);
+    const auto& log = device::SipEventLog();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log.back().kind, device::SipEvent::Kind::Selected) << "the way back is logged as any switch is";
+    EXPECT_EQ(log.back().clsid, kClassA);
+
+    device::Close();
+    EXPECT_TRUE(CallsWere("close", {"A.Hiding", "A.Deselect", "A.destroyed", "B.destroyed"}));
+    ASSERT_TRUE(device::CreateFresh());
 }
 
 TEST_F(SipManagerTest, AClassThatCannotBeCreatedLeavesTheCurrentOneLoaded)

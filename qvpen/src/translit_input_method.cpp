@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "library_state.h"
+#include "options_dialog.h"
 #include "qvpen_registration.h"
 
 namespace {
@@ -102,10 +103,10 @@ STDMETHODIMP TranslitInputMethod::SetImData(DWORD dwSize, LPVOID pvImData)
     return recogniser->SetImData(dwSize, pvImData);
 }
 
-// The options page is not built yet: the command re-reads the settings and
-// shows nothing. The recogniser's own options are never offered.
-STDMETHODIMP TranslitInputMethod::UserOptionsDlg(HWND)
+// qvpen's own page, never the recogniser's; whatever it ends with is a success.
+STDMETHODIMP TranslitInputMethod::UserOptionsDlg(HWND hwndParent)
 {
     SharedTranslitSettings().Reload();
+    ShowOptionsDialog(hwndParent, this);
     return S_OK;
 }

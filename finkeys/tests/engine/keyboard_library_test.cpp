@@ -53,6 +53,21 @@ TEST_F(KeyboardLibraryTest, RegistersAsTheFinnishKeyboardAndFillsTheBottomOfTheP
     EXPECT_TRUE(device::IsInputPanelOn());
 }
 
+// The panel keeps the keyboard's object across the switch; what the keyboard
+// remembers is what its deselect and select leave.
+TEST_F(KeyboardLibraryTest, AfterSwitchingAwayAndBackAPendingAccentAndALatchedShiftAreGone)
+{
+    const int kShiftKey = 40, kAcuteKey = 12, kKeyE = 17;
+    const Stroke pending[] = {Tap(kShiftKey), Tap(kAcuteKey)};
+    Run(pending);
+    ASSERT_TRUE(device::SelectInputMethod(device::kPlatformKeyboardClsid));
+    ASSERT_TRUE(device::SelectInputMethod(kFinnishKeyboard));
+    device::ClearEditor();
+    const Stroke typing[] = {Tap(kKeyE), Tap(kKeyE)};
+    Run(typing);
+    EXPECT_EQ(device::EditorText(), u"ee");
+}
+
 TEST_F(UnhostedKeyboardTest, WithoutAHostCallbackKeysSendNothing)
 {
     ASSERT_NO_FATAL_FAILURE(InstallKeyboard());

@@ -174,6 +174,38 @@ TEST_F(SipLibraryTest, UnregisteringTheCurrentInputMethodGivesThePanelBackToTheP
     EXPECT_EQ(DefaultText(kClassKey), u"<no key>");
 }
 
+// The library's object count tells whether the panel still holds its object.
+TEST_F(SipLibraryTest, ThePanelKeepsTheInputMethodItSwitchedAwayFromUntilItsClassIsUnregistered)
+{
+    ASSERT_EQ(CallEntry("DllRegisterServer"), S_OK);
+    ASSERT_TRUE(device::SelectInputMethod(kTestInputMethod));
+    ASSERT_TRUE(device::SelectInputMethod(device::kPlatformKeyboardClsid));
+    EXPECT_EQ(CallEntry("DllCanUnloadNow"), S_FALSE) << "kept for the way back";
+    ASSERT_TRUE(device::SelectInputMethod(kTestInputMethod));
+    ASSERT_TRUE(device::SelectInputMethod(device::kPlatformKeyboardClsid));
+
+    EXPECT_EQ(CallEntry("DllUnregisterServer"), S_OK);
+    EXPECT_EQ(CallEntry("DllCanUnloadNow"), S_OK) << "released with its class";
+    EXPECT_FALSE(device::SelectInputMethod(kTestInputMethod));
+}
+
+TEST_F(SipLibraryTest, DeletingTheCurrentInputMethodsClassDeselectsAndReleasesIt)
+{
+    ASSERT_EQ(CallEntry("DllRegisterServer"), S_OK);
+    ASSERT_TRUE(device::SelectInputMethod(kTestInputMethod));
+    device::ShowInputPanel();
+    HWND panelWindow = GetWindow(device::InputPanelWindow(), GW_CHILD);
+    ASSERT_NE(panelWindow, nullptr);
+
+    HKEY classes = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT, TEXT("clsid"), 0, 0, &classes), ERROR_SUCCESS);
+    EXPECT_EQ(RegDeleteKeyW(classes, TEXT("{6b1d2f40-7c3a-4e5b-9a8c-0d1e2f3a4b5c}\\InProcServer32")), ERROR_SUCCESS);
+    RegCloseKey(classes);
+    EXPECT_FALSE(IsWindow(panelWindow)) << "deselected: its window is gone";
+    EXPECT_EQ(CallEntry("DllCanUnloadNow"), S_OK);
+    EXPECT_TRUE(device::SelectInputMethod(device::kPlatformKeyboardClsid));
+}
+
 TEST_F(SipLibraryTest, UnregisteringAnotherInputMethodLeavesTheCurrentOneAlone)
 {
     ASSERT_EQ(CallEntry("DllRegisterServer"), S_OK);

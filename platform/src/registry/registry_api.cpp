@@ -9,6 +9,7 @@
 #include "registry/call_log.h"
 #include "registry/caller_buffers.h"
 #include "registry/injected_failures.h"
+#include "registry/key_deletion_watch.h"
 #include "registry/key_path.h"
 #include "registry/registry_limits.h"
 #include "registry/registry_store.h"
@@ -153,10 +154,13 @@ LONG WINAPI RegDeleteValueW(HKEY hKey, LPCWSTR lpValueName)
 }
 
 // Removes the key with everything below it; an empty subkey deletes the key
-// HKEY itself. The predefined roots cannot be deleted.
+// HKEY itself. The predefined roots cannot be deleted. The deletion is
+// announced once it is recorded, so that what the watcher does follows it.
 LONG WINAPI RegDeleteKeyW(HKEY hKey, LPCWSTR lpSubKey)
 {
-    return Recorded("RegDeleteKeyW", hKey, lpSubKey, [&]() -> LONG {
+    std::u16string deleted = platform::registry::JoinKeyPath(platform::registry::PathOfHandle(hKey),
+                                                             SplitKeyPath(lpSubKey));
+    LONG result = Recorded("RegDeleteKeyW", hKey, lpSubKey, [&]() -> LONG {
         if (!lpSubKey) return ERROR_INVALID_PARAMETER;
         return Run(Access::Write, [&](RegistrySession& session) {
             KeyId key = 0;
@@ -167,6 +171,8 @@ LONG WINAPI RegDeleteKeyW(HKEY hKey, LPCWSTR lpSubKey)
             return status;
         });
     });
+    if (result == ERROR_SUCCESS) platform::registry::AnnounceKeyDeletion(deleted);
+    return result;
 }
 
 LONG WINAPI RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchValueName, LPDWORD, LPDWORD lpType,

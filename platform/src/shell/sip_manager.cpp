@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <memory>
 
+#include <crtwide.h>
 #include <device/screen.h>
 #include <device/sip.h>
 #include <objbase.h>
 #include <wingdi.h>
 
+#include "com/builtin_classes.h"
+#include "registry/key_deletion_watch.h"
 #include "shell/default_input_method.h"
 #include "shell/platform_keyboard.h"
 #include "shell/sip_event_log.h"
@@ -27,6 +30,18 @@ HWND CreateSipWindow(const RECT& place)
     RegisterClassW(&windowClass);
     return CreateWindowExW(WS_EX_TOPMOST, kSipWindowClass, u"", WS_POPUP, place.left, place.top,
                            place.right - place.left, place.bottom - place.top, nullptr, nullptr, nullptr, nullptr);
+}
+
+// Whether deleting the key at DELETED takes CLSID's server entry with it: the
+// class key, a key above it, or its InProcServer32 key.
+bool UnregistersClass(const std::u16string& deleted, const CLSID& clsid)
+{
+    WCHAR clsidText[39];
+    StringFromGUID2(clsid, clsidText, 39);
+    std::u16string server = u"HKCR\\CLSID\\" + std::u16string(clsidText) + u"\\InProcServer32";
+    if (server.size() < deleted.size() || _wcsnicmp(server.c_str(), deleted.c_str(), deleted.size()) != 0)
+        return false;
+    return server.size() == deleted.size() || server[deleted.size()] == u'\\';
 }
 
 }  // namespace
@@ -49,19 +64,29 @@ void SipManager::Stop()
     running.reset();
 }
 
+void SipManager::KeyDeleted(const std::u16string& path)
+{
+    if (running) running->ReleaseUnregistered(path);
+}
+
 SipManager::SipManager() : callback([this](const IMINFO& info) { ApplyImInfo(info); }) {}
 
 void SipManager::Start()
 {
     panelRect = kPlatformKeyboardPanel;  // until the input method reports its own
     window = CreateSipWindow(panelRect);
+    platform::registry::WatchKeyDeletions(KeyDeleted);
     if (Load(ReadDefaultInputMethod()) || Load(device::kPlatformKeyboardClsid))
         RecordSipEvent(device::SipEvent::Kind::Started, current);
 }
 
 void SipManager::ShutDown()
 {
-    Unload();
+    platform::registry::WatchKeyDeletions(nullptr);
+    Deactivate();
+    std::vector<KeptInputMethod> releasing;
+    releasing.swap(kept);
+    for (const KeptInputMethod& one : releasing) one.method->Release();
     DestroyWindow(window);
     window = nullptr;
 }
@@ -78,23 +103,33 @@ bool SipManager::Select(const CLSID& clsid)
     return true;
 }
 
-// The new input method is created before the current one is let go, so
+// A new input method is created before the current one is deselected, so
 // that a class that cannot be created leaves the panel as it was.
 bool SipManager::Load(const CLSID& clsid)
 {
-    IInputMethod* created = nullptr;
-    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
-                                reinterpret_cast<void**>(&created))))
-        return false;
-    Unload();
+    IInputMethod* chosen = Kept(clsid);
+    if (!chosen) {
+        if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
+                                    reinterpret_cast<void**>(&chosen))))
+            return false;
+        kept.push_back({clsid, chosen, platform::com::FindBuiltinClass(clsid) == nullptr});
+    }
+    Deactivate();
     current = clsid;
-    Activate(created);
+    Activate(chosen);
     return true;
 }
 
-void SipManager::Activate(IInputMethod* created)
+IInputMethod* SipManager::Kept(const CLSID& clsid) const
 {
-    inputMethod = created;
+    for (const KeptInputMethod& one : kept)
+        if (one.clsid == clsid) return one.method;
+    return nullptr;
+}
+
+void SipManager::Activate(IInputMethod* chosen)
+{
+    inputMethod = chosen;
     inputMethod->RegisterCallback(&callback);
     inputMethod->Select(window);
     QueryInfo();
@@ -109,14 +144,32 @@ void SipManager::Activate(IInputMethod* created)
     }
 }
 
-void SipManager::Unload()
+void SipManager::Deactivate()
 {
     if (!inputMethod) return;
     if (shown) inputMethod->Hiding();
     inputMethod->Deselect();
-    IInputMethod* released = inputMethod;
     inputMethod = nullptr;
-    released->Release();
+}
+
+// The current input method among them is deselected first; the panel then
+// has none until another is chosen. They leave the list before any is
+// released, so whatever a release does finds the list whole.
+void SipManager::ReleaseUnregistered(const std::u16string& deletedKey)
+{
+    std::vector<KeptInputMethod> releasing;
+    for (auto one = kept.begin(); one != kept.end();) {
+        if (one->fromRegistry && UnregistersClass(deletedKey, one->clsid)) {
+            releasing.push_back(*one);
+            one = kept.erase(one);
+        } else {
+            ++one;
+        }
+    }
+    for (const KeptInputMethod& one : releasing) {
+        if (one.method == inputMethod) Deactivate();
+        one.method->Release();
+    }
 }
 
 void SipManager::Show()

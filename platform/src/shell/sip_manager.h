@@ -1,9 +1,14 @@
-// The shell's input-panel manager: it owns the SIP window and the current
-// input method, loads input methods by class and drives them through
-// IInputMethod as the panel is shown and hidden.
+// The shell's input-panel manager: it owns the SIP window and the input
+// methods it created, loads input methods by class and drives the current one
+// through IInputMethod as the panel is shown and hidden. An input method the
+// user switches away from is deselected, not released: switching back selects
+// the same object again, with whatever it remembered.
 #pragma once
 
 #include <sipapi.h>
+
+#include <string>
+#include <vector>
 
 #include "shell/sip_callback.h"
 
@@ -14,7 +19,7 @@ public:
     // The manager of this device, started on first use with the stored
     // current input method (the platform keyboard when that cannot be created).
     static SipManager& Running();
-    // Releases the input method and the SIP window; the next use starts afresh.
+    // Releases the input methods and the SIP window; the next use starts afresh.
     static void Stop();
 
     SipManager();
@@ -37,18 +42,29 @@ public:
     IIMCallback* Callback() { return &callback; }
 
 private:
+    struct KeptInputMethod {
+        CLSID clsid;
+        IInputMethod* method;  // owned: the reference CoCreateInstance gave
+        bool fromRegistry;     // not one of the platform's classes: it goes when its class is unregistered
+    };
+
+    static void KeyDeleted(const std::u16string& path);
+
     void Start();
     void ShutDown();
     bool Load(const CLSID& clsid);
-    void Activate(IInputMethod* created);
-    void Unload();
+    IInputMethod* Kept(const CLSID& clsid) const;
+    void Activate(IInputMethod* chosen);
+    void Deactivate();
+    void ReleaseUnregistered(const std::u16string& deletedKey);
     void QueryInfo();
     void ApplyImInfo(const IMINFO& info);
     void Place(const RECT& wanted);
 
     SipCallback callback;
     HWND window = nullptr;                // the SIP window, top-level, hidden until shown
-    IInputMethod* inputMethod = nullptr;  // owned: the reference CoCreateInstance gave
+    std::vector<KeptInputMethod> kept;    // in creation order
+    IInputMethod* inputMethod = nullptr;  // the current one, among the kept; null when none is
     CLSID current = {};
     bool shown = false;
     bool on = false;

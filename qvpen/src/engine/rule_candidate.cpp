@@ -8,7 +8,7 @@ class CandidateSearch : public RuleVisitor {
 public:
     explicit CandidateSearch(const TranslitContext& context) : context(context) {}
 
-    void Visit(const TranslitRule& rule) override
+    void Visit(const TranslitRule& rule, LPCWSTR) override
     {
         if (!context.Matches(rule)) return;
         if (found && candidate.IsTwoCharacter() && !rule.IsTwoCharacter()) return;

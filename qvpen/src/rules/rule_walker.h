@@ -10,7 +10,8 @@
 class RuleVisitor {
 public:
     virtual ~RuleVisitor() = default;
-    virtual void Visit(const TranslitRule& rule) = 0;
+    // ENTRY is where the rule's entry starts in the text walked.
+    virtual void Visit(const TranslitRule& rule, LPCWSTR entry) = 0;
 };
 
 // A null text holds no entries.

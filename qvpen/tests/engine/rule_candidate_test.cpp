@@ -35,6 +35,8 @@ const CandidateCase kCases[] = {
     {"an entry after another character does not apply", TEXT("62 2D=101;"), u'a', u'-', 0},
     {"an entry whose input is 0 never applies", TEXT("0 0=41;"), u'a', u'\0', 0},
     {"a code beyond 16 bits never matches", TEXT("10061 2D=101;0 1002D=2014;"), u'a', u'-', 0},
+    {"a code beyond 32 bits never matches", TEXT("100000061 2D=101;0 10000002D=2014;"), u'a', u'-', 0},
+    {"nor does one whose low 32 bits are 0", TEXT("100000000 2D=101;"), u'a', u'-', 0},
     {"a result beyond 16 bits is kept for the sender to cut", TEXT("0 2D=12014;"), u'a', u'-', 0x12014},
 };
 

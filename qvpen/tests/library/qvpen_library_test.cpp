@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <sipapi.h>
 
+#include <device/dialogs.h>
+#include <device/faults.h>
 #include <device/recogniser.h>
 #include <device/sip.h>
 #include <device/text_editor.h>
@@ -115,12 +117,32 @@ TEST_F(QvpenLibraryTest, WritesRussianOnceTheSelectionIsReadAtTheNextShow)
     EXPECT_EQ(device::EditorText(), u"привет");
 }
 
+TEST_F(QvpenLibraryTest, TheLetterBeforeSurvivesSwitchingThePanelAwayAndBack)
+{
+    StoreSelectedTable(3);
+    device::HideInputPanel();
+    device::ShowInputPanel();
+    Write(u"a");
+    ASSERT_TRUE(device::SelectInputMethod(device::kPlatformKeyboardClsid));
+    ASSERT_TRUE(device::SelectInputMethod(kQvpen));
+    Write(u"\\");
+    EXPECT_EQ(device::EditorText(), u"à");
+}
+
 TEST_F(QvpenLibraryTest, TheOptionsCommandRereadsTheSettingsAndSucceeds)
 {
     StoreSelectedTable(3);
+    device::QueueUserAction([](HWND page) {
+        WCHAR chosen[32] = {};
+        GetDlgItemTextW(page, 1012, chosen, 32);
+        EXPECT_EQ(std::u16string(chosen), u"Extended Latin");
+        EXPECT_TRUE(device::PressDoneButton(page));
+    });
     EXPECT_EQ(device::OpenInputMethodOptions(), S_OK);
-    Write(u"a\\\\");
-    EXPECT_EQ(device::EditorText(), u"ä");
+    EXPECT_EQ(device::OpenInputMethodOptions(), S_OK) << "a page the user leaves waiting";
+    std::vector<std::string> faults = device::TakeFaults();
+    ASSERT_EQ(faults.size(), 1u);
+    EXPECT_NE(faults[0].find("dialog 519"), std::string::npos) << faults[0];
 }
 
 TEST_F(UnhostedQvpenTest, GetInfoReportsQvpensImagesOverTheRecognisersPanel)
@@ -166,7 +188,14 @@ TEST_F(UnhostedQvpenTest, TheRecogniserLivesExactlyAsLongAsTheInputMethod)
     device::ShowInputPanel();
     EXPECT_EQ(device::LiveLetterRecognisers(), 1);
     ASSERT_TRUE(device::SelectInputMethod(device::kPlatformKeyboardClsid));
-    EXPECT_EQ(device::LiveLetterRecognisers(), 0) << "switching away lets the wrapper and its recogniser go";
+    EXPECT_EQ(device::LiveLetterRecognisers(), 1) << "switching away keeps the wrapper and its recogniser";
+
+    HMODULE library = LoadLibraryW(TEXT("\\Windows\\qvpen.dll"));
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(Export<HRESULT (*)()>(library, "DllUnregisterServer")(), S_OK);
+    EXPECT_EQ(device::LiveLetterRecognisers(), 0) << "unregistering the class lets them go";
+    EXPECT_EQ(Export<HRESULT (*)()>(library, "DllCanUnloadNow")(), S_OK);
+    FreeLibrary(library);
 }
 
 TEST_F(UnhostedQvpenTest, WithoutTheLetterRecogniserTheInputMethodIsNotCreated)

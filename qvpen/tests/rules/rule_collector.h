@@ -7,7 +7,7 @@
 
 class RuleCollector : public RuleVisitor {
 public:
-    void Visit(const TranslitRule& rule) override { rules.push_back(rule); }
+    void Visit(const TranslitRule& rule, LPCWSTR) override { rules.push_back(rule); }
 
     std::vector<TranslitRule> rules;
 };

@@ -34,6 +34,14 @@ const WalkCase kWalkCases[] = {
     {"numbers beyond 16 bits are read as they are", TEXT("1FFFF 61=10041;"), {{0x1FFFF, 0x61, 0x10041}}},
     {"an entry that is not a number yields nothing", TEXT("x 61=430;0 62=431"), {{0, 0x62, 0x431}}},
     {"text after the last semicolon that is not an entry ends the walk", TEXT("0 61=430;junk"), {{0, 0x61, 0x430}}},
+    {"a code before beyond 32 bits is read as no character's", TEXT("100000061 5C=E0;"), {{0xFFFFFFFF, 0x5C, 0xE0}}},
+    {"a code before that would wrap to 0 stays a two-character rule", TEXT("100000000 5C=E0;"),
+     {{0xFFFFFFFF, 0x5C, 0xE0}}},
+    {"an input beyond 32 bits is read as no character's", TEXT("0 100000061=E0;"), {{0, 0xFFFFFFFF, 0xE0}}},
+    {"a negative code is no character's", TEXT("-FFFFFF9F 5C=E0;"), {{0xFFFFFFFF, 0x5C, 0xE0}}},
+    {"leading zeros and a 0x prefix do not count as digits", TEXT("0000000061 0x00000005C=E0;"),
+     {{0x61, 0x5C, 0xE0}}},
+    {"a result keeps its low bits, all that is sent of it", TEXT("0 61=100000430;"), {{0, 0x61, 0x430}}},
 };
 
 TEST(RuleWalkerTest, YieldsEveryEntryThatReadsAsThreeNumbers)

@@ -167,4 +167,19 @@ TEST_F(TranslitSettingsTest, AnAssignedTableIsSavedOnlyWhenAsked)
     EXPECT_EQ(Stored(TEXT("QVPenTranslitTableUserDefined2")), u"61 5C=E0;");
 }
 
+// The registry holds at most 4096 bytes in a value: 2047 characters and the
+// terminator.
+TEST_F(TranslitSettingsTest, ASaveTellsWhetherTheRegistryTookTheText)
+{
+    TranslitSettings settings(kPath);
+    RegStringSetting& table = *settings.Table(2);
+    std::u16string longest(2047, u'x');
+    table.Assign(longest.c_str());
+    EXPECT_TRUE(table.Save());
+    EXPECT_EQ(Stored(TEXT("QVPenTranslitTableUserDefined2")), longest);
+    table.Assign((longest + u"x").c_str());
+    EXPECT_FALSE(table.Save()) << "one character more is refused";
+    EXPECT_EQ(Stored(TEXT("QVPenTranslitTableUserDefined2")), longest);
+}
+
 }  // namespace
