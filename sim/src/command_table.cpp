@@ -49,7 +49,14 @@ std::string CommandTable::VerbList(const std::vector<const CommandEntry*>& famil
 
 Resolved CommandTable::Resolve(const ScriptStatement& statement) const
 {
-    const ScriptLine& line = statement.command;
+    Resolved command = ResolveLine(statement.command);
+    if (!command) return command;
+    if (std::optional<ScriptError> error = BlockError(*command->spec, statement)) return Resolved::Failure(*error);
+    return command;
+}
+
+Resolved CommandTable::ResolveLine(const ScriptLine& line) const
+{
     const std::string& first = line.words.front().text;
     std::vector<const CommandEntry*> family = Family(first);
     if (family.empty()) return Resolved::Failure({line.number, "unknown command \"" + first + "\""});
@@ -73,6 +80,5 @@ Resolved CommandTable::Resolve(const ScriptStatement& statement) const
     CommandArity arity = ArityOf(spec->usage);
     if (given < arity.least || given > arity.most)
         return Resolved::Failure({line.number, ArgumentCountError(*spec, given)});
-    if (std::optional<ScriptError> error = BlockError(*spec, statement)) return Resolved::Failure(*error);
     return ResolvedCommand{spec, std::span<const ScriptWord>(line.words).subspan(nameWords)};
 }

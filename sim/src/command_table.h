@@ -20,6 +20,8 @@ public:
 
     // Finds the statement's command and checks its argument count and block.
     Parsed<ResolvedCommand, ScriptError> Resolve(const ScriptStatement& statement) const;
+    // The same for the command line alone, its block not yet read.
+    Parsed<ResolvedCommand, ScriptError> ResolveLine(const ScriptLine& line) const;
 
     const std::vector<CommandEntry>& specs() const { return specs_; }
 

@@ -1,16 +1,28 @@
 // events print / clear / expect: the calls input methods made on the panel
 #include <device/sip.h>
 
+#include <algorithm>
+
+#include "callback_flags.h"
 #include "command_families.h"
 #include "row_table.h"
 
 namespace {
 
+// Each line as "events expect" takes it, the flags' names beside it.
 CommandOutcome Print(const CommandCall& call)
 {
     std::vector<std::string> lines = device::CallbackLogLines();
+    const std::vector<device::CallbackRecord>& records = device::CallbackLog();
+    size_t width = 0;
+    for (const std::string& line : lines) width = std::max(width, line.size());
     std::string text = lines.empty() ? "no calls" : "";
-    for (const std::string& line : lines) text += line + "\n";
+    for (size_t i = 0; i < lines.size(); ++i) {
+        text += lines[i];
+        if (records[i].call != device::CallbackRecord::Call::SendString)
+            text += std::string(width - lines[i].size() + 2, ' ') + "# " + FlagNames(records[i]);
+        text += "\n";
+    }
     call.context.transcript.Output(text);
     return CommandOutcome::Done();
 }
@@ -33,7 +45,7 @@ CommandOutcome Expect(const CommandCall& call)
 }
 
 const CommandEntry kCommands[] = {
-    {"events", "print", "", "prints the calls input methods made on the panel", Needs::Device, &Print},
+    {"events", "print", "", "prints the calls input methods made on the panel, with their flags' names", Needs::Device, &Print},
     {"events", "clear", "", "forgets the calls made so far", Needs::Device, &Clear},
     {"events", "expect", "", "checks the calls made since the last check against the lines below",
      Needs::Device, &Expect, Block::Required},

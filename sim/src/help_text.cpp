@@ -1,17 +1,58 @@
 #include "help_text.h"
 
-#include <algorithm>
+#include <sstream>
 
 namespace {
 
+const size_t kColumns = 80;
+const char kSummaryIndent[] = "      ";
+
 const char kUsage[] =
     "usage:\n"
-    "  pocketsim            runs the demo on a fresh device image in ./pocketsim-demo/device,\n"
-    "                       writing the transcript to stdout and ./pocketsim-demo/transcript.txt\n"
-    "  pocketsim run FILE   runs a scenario script; exit status 1 when it fails\n"
-    "  pocketsim --help     prints this\n"
+    "  pocketsim            runs the demo on a fresh device image in\n"
+    "                       ./pocketsim-demo/device; the transcript goes to stdout\n"
+    "                       and ./pocketsim-demo/transcript.txt, the screenshots to\n"
+    "                       ./pocketsim-demo/*.png\n"
+    "  pocketsim run FILE   runs the scenario script FILE\n"
+    "  pocketsim shell      reads commands a line at a time from the terminal or a\n"
+    "                       pipe (also run -) on one device; a failing command is\n"
+    "                       reported and the session goes on\n"
+    "  pocketsim help       prints this and every script command (also --help, -h)\n"
+    "  pocketsim --version  prints the version\n"
     "\n"
-    "script commands (one a line, # starts a comment, \"strings\" take \\\" \\\\ \\n \\t \\uXXXX):\n";
+    "exit status: 0 the script (or every shell command) passed, 1 it failed,\n"
+    "             2 a wrong command line\n"
+    "scripts and commands in full: sim/README.md\n";
+
+const char kCommandsHeading[] =
+    "\n"
+    "script commands (one a line, # starts a comment,\n"
+    "\"strings\" take \\\" \\\\ \\n \\t \\uXXXX):\n";
+
+// Columns a UTF-8 text takes: one for each character.
+size_t Columns(const std::string& text)
+{
+    size_t count = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++count;
+    return count;
+}
+
+// TEXT's words in lines that start with INDENT and fit the columns.
+std::string Wrapped(const std::string& text, const std::string& indent)
+{
+    std::istringstream words(text);
+    std::string result, line, word;
+    while (words >> word) {
+        if (!line.empty() && Columns(indent + line + " " + word) > kColumns) {
+            result += indent + line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    if (!line.empty()) result += indent + line + "\n";
+    return result;
+}
 
 std::string Synopsis(const CommandEntry& spec)
 {
@@ -20,14 +61,14 @@ std::string Synopsis(const CommandEntry& spec)
 
 }  // namespace
 
+std::string UsageText() { return kUsage; }
+
 std::string HelpText(const CommandTable& commands)
 {
-    size_t width = 0;
-    for (const CommandEntry& spec : commands.specs()) width = std::max(width, Synopsis(spec).size());
-    std::string text = kUsage;
+    std::string text = std::string(kUsage) + kCommandsHeading;
     for (const CommandEntry& spec : commands.specs()) {
-        std::string synopsis = Synopsis(spec);
-        text += "  " + synopsis + std::string(width - synopsis.size() + 2, ' ') + std::string(spec.summary) + "\n";
+        text += "  " + Synopsis(spec) + "\n";
+        text += Wrapped(std::string(spec.summary), kSummaryIndent);
     }
     return text;
 }

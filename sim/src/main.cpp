@@ -2,14 +2,21 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <string_view>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
 
 #include <device/device.h>
 
 #include "command_families.h"
+#include "command_line.h"
 #include "help_text.h"
 #include "host_file.h"
+#include "line_input.h"
 #include "scenario_runner.h"
+#include "shell_session.h"
 
 extern const char kDemoScript[];
 
@@ -37,6 +44,23 @@ int RunFile(const std::filesystem::path& script)
     return Finish(ScenarioRunner(StandardCommands(), transcript).Run(script.string(), *text, folder));
 }
 
+// A terminal gets prompts and line editing; a pipe is read as it comes.
+int RunShell()
+{
+    Transcript transcript;
+    transcript.SendOutputTo(std::cout);
+    transcript.SendErrorsTo(std::cerr);
+    StreamLineInput piped(std::cin);
+    std::unique_ptr<EditedLineInput> typed;
+    if (isatty(STDIN_FILENO)) {
+        typed = std::make_unique<EditedLineInput>();
+        std::cout << "pocketsim " << POCKETSIM_VERSION << ": a fresh device is open. Commands as in scripts;\n"
+                  << "\"help\" lists them, \"quit\" or end of input ends the session.\n";
+    }
+    LineInput& input = typed ? static_cast<LineInput&>(*typed) : piped;
+    return Finish(ShellSession(StandardCommands(), transcript, input).Run("."));
+}
+
 int RunDemo()
 {
     std::error_code error;
@@ -51,20 +75,26 @@ int RunDemo()
     transcript.SendOutputTo(file);
     transcript.SendErrorsTo(std::cerr);
     transcript.SendErrorsTo(file);
-    return Finish(ScenarioRunner(StandardCommands(), transcript).Run("demo.txt", kDemoScript, "."));
+    bool passed = ScenarioRunner(StandardCommands(), transcript).Run("demo.txt", kDemoScript, ".");
+    std::filesystem::path folder = std::filesystem::absolute(kDemoFolder);
+    std::cout << "\nThe transcript is in " << (folder / "transcript.txt").string() << ",\nthe screenshots in "
+              << (folder / "*.png").string() << ".\n";
+    return Finish(passed);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    std::string_view first = argc > 1 ? argv[1] : "";
-    if (argc == 1) return RunDemo();
-    if (argc == 2 && (first == "--help" || first == "-h")) {
-        std::cout << HelpText(StandardCommands());
-        return 0;
+    CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (line.action) {
+    case CommandLine::Action::Demo: return RunDemo();
+    case CommandLine::Action::Run: return RunFile(line.scriptFile);
+    case CommandLine::Action::Shell: return RunShell();
+    case CommandLine::Action::Help: std::cout << HelpText(StandardCommands()); return 0;
+    case CommandLine::Action::Version: std::cout << "pocketsim " << POCKETSIM_VERSION << "\n"; return 0;
+    case CommandLine::Action::Wrong: break;
     }
-    if (argc == 3 && first == "run") return RunFile(argv[2]);
-    std::cerr << HelpText(StandardCommands());
+    std::cerr << "pocketsim: " << line.problem << "\n\n" << UsageText();
     return 2;
 }

@@ -4,22 +4,7 @@
 #include <device/dialogs.h>
 #include <device/faults.h>
 
-#include "message_box_words.h"
-
-namespace {
-
-// One fault reads on the error line; several are listed beneath it.
-std::optional<std::string> DeviceFaults()
-{
-    std::vector<std::string> faults = device::TakeFaults();
-    if (faults.empty()) return std::nullopt;
-    if (faults.size() == 1) return "device fault: " + faults.front();
-    std::string message = std::to_string(faults.size()) + " device faults:";
-    for (const std::string& fault : faults) message += "\n  " + fault;
-    return message;
-}
-
-}  // namespace
+#include "statement_executor.h"
 
 ScenarioRunner::ScenarioRunner(const CommandTable& commands, Transcript& transcript)
     : commands_(commands), transcript_(transcript)
@@ -67,7 +52,7 @@ bool ScenarioRunner::RunNextStatement(RunContext& context, HWND waitingDialog)
         return false;
     }
     size_t index = next_++;
-    std::optional<ScriptError> error = Execute((*script_)[index], (*resolved_)[index], context);
+    std::optional<ScriptError> error = ExecuteStatement((*script_)[index], (*resolved_)[index], context);
     if (error && !error_) error_ = error;
     return !error_;
 }
@@ -86,30 +71,6 @@ std::optional<std::vector<ResolvedCommand>> ScenarioRunner::ResolveAll(const Scr
         commands.push_back(*command);
     }
     return commands;
-}
-
-std::optional<ScriptError> ScenarioRunner::Execute(const ScriptStatement& statement, const ResolvedCommand& command,
-                                                   RunContext& context)
-{
-    int line = statement.command.number;
-    EchoStatement(statement, command);
-    if (command.spec->needs == Needs::Device && !device::IsOpen())
-        return ScriptError{line, "no device is open: start the script with \"device new\" or \"device open FOLDER\""};
-    CommandOutcome outcome = command.spec->handler({statement, command.args, context});
-    for (const device::MessageBoxRecord& box : context.messageBoxes.TakeNewlyShown())
-        transcript_.Output("message box " + DescribeMessageBox(box.text, box.caption, box.style) + ", answered " +
-                           AnswerName(box.answer));
-    std::optional<std::string> faults = DeviceFaults();
-    if (outcome.failed()) return ScriptError{line, outcome.message() + (faults ? "; " + *faults : "")};
-    if (faults) return ScriptError{line, *faults};
-    return std::nullopt;
-}
-
-void ScenarioRunner::EchoStatement(const ScriptStatement& statement, const ResolvedCommand& command)
-{
-    if (command.spec->echo == Echo::Silent) return;
-    transcript_.Command(statement.command.source);
-    for (const ScriptLine& line : statement.block) transcript_.BlockLine(line.source);
 }
 
 bool ScenarioRunner::Fail(const ScriptError& error)

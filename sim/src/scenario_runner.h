@@ -28,9 +28,6 @@ private:
     // opened the dialog act inside it.
     bool RunNextStatement(RunContext& context, HWND waitingDialog);
     std::optional<std::vector<ResolvedCommand>> ResolveAll(const Script& script);
-    std::optional<ScriptError> Execute(const ScriptStatement& statement, const ResolvedCommand& command,
-                                       RunContext& context);
-    void EchoStatement(const ScriptStatement& statement, const ResolvedCommand& command);
     bool Fail(const ScriptError& error);
 
     const CommandTable& commands_;

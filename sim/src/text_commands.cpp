@@ -1,4 +1,4 @@
-// text expect / clear: the focused application's text
+// text print / expect / clear: the focused application's text
 #include <device/text.h>
 #include <device/text_editor.h>
 
@@ -15,6 +15,12 @@ CommandOutcome Expect(const CommandCall& call)
     return CommandOutcome::Failed("expected the text " + Quoted(expected) + ", found " + Quoted(found));
 }
 
+CommandOutcome Print(const CommandCall& call)
+{
+    call.context.transcript.Output(Quoted(device::EditorText()) + "\n");
+    return CommandOutcome::Done();
+}
+
 CommandOutcome Clear(const CommandCall&)
 {
     device::ClearEditor();
@@ -22,6 +28,8 @@ CommandOutcome Clear(const CommandCall&)
 }
 
 const CommandEntry kCommands[] = {
+    {"text", "print", "", "prints the focused application's whole text, quoted as a script writes it",
+     Needs::Device, &Print},
     {"text", "expect", "TEXT", "checks the focused application's whole text", Needs::Device, &Expect},
     {"text", "clear", "", "empties the focused application's text", Needs::Device, &Clear},
 };

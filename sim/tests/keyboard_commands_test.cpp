@@ -37,3 +37,15 @@ TEST_F(KeyboardCommandsTest, KeysAreFoundOnThePanelShown)
                                            "text expect \"µ m\"\n"));
     EXPECT_TRUE(run.passed) << run.errors;
 }
+
+// What a person reads: the text as a script would quote it, and each call's
+// flags by name beside the line "events expect" compares.
+TEST_F(KeyboardCommandsTest, TextAndEventsPrintWhatWasTypedAndNameTheFlags)
+{
+    ScriptRun run = RunScript(WithKeyboard("events clear\ntap-key 40\ntap-key 19\ntext print\nevents print\n"));
+    ASSERT_TRUE(run.passed) << run.errors;
+    EXPECT_NE(run.output.find("> text print\n  \"T\"\n"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("1, \"T\")  # KeyStateDownFlag | KeyShiftAnyShiftFlag\n"), std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("(0x10, 0x2)                 # KEYEVENTF_KEYUP\n"), std::string::npos) << run.output;
+}

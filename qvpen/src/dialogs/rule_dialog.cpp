@@ -1,6 +1,7 @@
 #include "rule_dialog.h"
 
 #include <aygshell.h>
+#include <cstdio>
 
 #include "dialog_ids.h"
 #include "dialog_texts.h"

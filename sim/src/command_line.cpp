@@ -1,0 +1,45 @@
+#include "command_line.h"
+
+namespace {
+
+CommandLine Wrong(std::string problem)
+{
+    CommandLine line;
+    line.action = CommandLine::Action::Wrong;
+    line.problem = std::move(problem);
+    return line;
+}
+
+bool IsHelpWord(const std::string& word) { return word == "help" || word == "--help" || word == "-h"; }
+
+CommandLine Run(const std::vector<std::string>& args)
+{
+    if (args.size() == 1) return Wrong("run needs the script FILE to run");
+    if (args.size() > 2) return Wrong("run takes one script FILE, found " + std::to_string(args.size() - 1));
+    CommandLine line;
+    line.action = args[1] == "-" ? CommandLine::Action::Shell : CommandLine::Action::Run;
+    line.scriptFile = args[1];
+    return line;
+}
+
+CommandLine Alone(const std::vector<std::string>& args, CommandLine::Action action)
+{
+    if (args.size() > 1) return Wrong(args[0] + " takes no arguments, found \"" + args[1] + "\"");
+    CommandLine line;
+    line.action = action;
+    return line;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args)
+{
+    if (args.empty()) return CommandLine{};
+    const std::string& first = args[0];
+    if (first == "run") return Run(args);
+    if (first == "shell") return Alone(args, CommandLine::Action::Shell);
+    if (IsHelpWord(first)) return Alone(args, CommandLine::Action::Help);
+    if (first == "--version") return Alone(args, CommandLine::Action::Version);
+    if (first.starts_with("-")) return Wrong("unknown option \"" + first + "\"");
+    return Wrong("unknown command \"" + first + "\"");
+}
