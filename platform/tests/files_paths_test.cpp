@@ -125,3 +125,29 @@ TEST_F(FilesPathsTest, HostNamesTheDeviceCannotSpellStayInvisible)
     std::ofstream(HostRoot() / "Temp" / "good.txt") << "x";
     EXPECT_EQ(device_files::List(u"\\Temp\\*"), std::vector<std::u16string>{u"good.txt"});
 }
+
+// Names are looked up in each folder's index rather than by listing it;
+// every change the platform makes, and any the host makes behind it, shows.
+TEST_F(FilesPathsTest, CaseBlindLookUpsFollowEveryChangeToTheFolder)
+{
+    auto createNew = [](const WCHAR* path) {
+        HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        return ErrorAfter(file != INVALID_HANDLE_VALUE && CloseHandle(file));
+    };
+    EXPECT_EQ(createNew(u"\\Temp\\Alpha.txt"), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(createNew(u"\\Temp\\ALPHA.TXT"), static_cast<DWORD>(ERROR_FILE_EXISTS)) << "a file just created";
+    ASSERT_TRUE(MoveFileW(u"\\Temp\\alpha.txt", u"\\Temp\\Beta.txt"));
+    EXPECT_EQ(createNew(u"\\Temp\\beta.TXT"), static_cast<DWORD>(ERROR_FILE_EXISTS)) << "a file just renamed";
+    EXPECT_EQ(createNew(u"\\Temp\\alpha.TXT"), static_cast<DWORD>(ERROR_SUCCESS)) << "its old name is free";
+    ASSERT_TRUE(DeleteFileW(u"\\Temp\\ALPHA.txt"));
+    ASSERT_TRUE(CreateDirectoryW(u"\\Temp\\Gamma", nullptr));
+    EXPECT_EQ(ErrorAfter(CreateDirectoryW(u"\\Temp\\GAMMA", nullptr)), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    EXPECT_EQ(device_files::List(u"\\Temp\\*.*"), (std::vector<std::u16string>{u"Beta.txt", u"Gamma"}));
+
+    // The host adds a spelling behind the platform's back; the folder's
+    // changed time tells.
+    std::ofstream(HostRoot() / "Temp" / "DELTA.txt") << "host";
+    fs::last_write_time(HostRoot() / "Temp", fs::file_time_type::clock::now() - std::chrono::hours(1));
+    EXPECT_EQ(device_files::Read(u"\\Temp\\delta.TXT"), "host");
+    EXPECT_EQ(createNew(u"\\Temp\\Delta.txt"), static_cast<DWORD>(ERROR_FILE_EXISTS));
+}

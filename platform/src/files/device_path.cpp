@@ -1,5 +1,6 @@
 #include "files/device_path.h"
 
+#include <device/text.h>
 #include <winbase.h>
 
 #include "files/host_error.h"
@@ -65,5 +66,12 @@ std::optional<std::vector<std::u16string>> SplitDevicePath(const WCHAR* path, Le
 }
 
 bool IsDeviceName(const std::u16string& name) { return IsValidComponent(name, false); }
+
+std::optional<std::u16string> DeviceNameOfHost(const std::string& hostName)
+{
+    std::u16string name = device::Utf16(hostName);
+    if (device::Utf8(name) != hostName || !IsDeviceName(name)) return std::nullopt;
+    return name;
+}
 
 }  // namespace platform::files

@@ -29,4 +29,8 @@ std::optional<std::vector<std::u16string>> SplitDevicePath(const WCHAR* path, Le
 // Whether NAME, as a host folder lists it, is a name the device can show.
 bool IsDeviceName(const std::u16string& name);
 
+// The device's name for a host entry: valid UTF-8 that survives the round
+// trip and holds nothing a device name may not; none otherwise.
+std::optional<std::u16string> DeviceNameOfHost(const std::string& hostName);
+
 }  // namespace platform::files

@@ -35,6 +35,8 @@ bool Move(Volume& volume, LPCWSTR existing, LPCWSTR target)
     std::error_code error;
     fs::rename(from->host, to->hostAsGiven, error);
     if (error) return FailFromHost(error);
+    volume.Tree().NoteRemoved(from->host);
+    volume.Tree().NoteAdded(to->hostAsGiven);
     volume.Attributes().Move(from->key, to->keyAsGiven);
     return true;
 }
@@ -60,6 +62,7 @@ bool Copy(Volume& volume, LPCWSTR existing, LPCWSTR target, bool failIfExists)
     std::error_code error;
     fs::copy_file(from->host, exists ? to->host : to->hostAsGiven, fs::copy_options::overwrite_existing, error);
     if (error) return FailFromHost(error);
+    if (!exists) volume.Tree().NoteAdded(to->hostAsGiven);
     DWORD attributes = volume.AttributesOf(*from) & kStoredAttributes;
     volume.Attributes().Set(exists ? to->key : to->keyAsGiven, attributes);
     return true;

@@ -51,6 +51,7 @@ std::optional<OpenedFile> CreateNew(Volume& volume, const Location& at, const Op
         return Refuse(ERROR_FILE_NOT_FOUND);
     int fd = open(at.hostAsGiven.c_str(), HostFlags(request) | O_CREAT | O_EXCL, 0644);
     if (fd < 0) return RefuseFromHost(errno);
+    volume.Tree().NoteAdded(at.hostAsGiven);
     GiveAttributes(volume, at.keyAsGiven, request);
     return OpenedFile{fd, at.keyAsGiven, false};
 }

@@ -18,6 +18,7 @@ bool CreateFolder(Volume& volume, LPCWSTR path)
     if (at->kind != EntryKind::Missing) return Fail(ERROR_ALREADY_EXISTS);
     std::error_code error;
     if (!fs::create_directory(at->hostAsGiven, error)) return FailFromHost(error ? error.value() : EEXIST);
+    volume.Tree().NoteAdded(at->hostAsGiven);
     // Records left by an entry the host lost must not pass to the new one.
     volume.Attributes().Forget(at->keyAsGiven);
     return true;

@@ -22,19 +22,10 @@ EntryKind KindOf(const fs::file_status& status)
     return fs::exists(status) ? EntryKind::Foreign : EntryKind::Missing;
 }
 
-// A host name the device can show: valid UTF-8 that survives the round trip
-// and holds nothing a device name may not.
-std::optional<std::u16string> DeviceNameOf(const std::string& hostName)
-{
-    std::u16string name = device::Utf16(hostName);
-    if (device::Utf8(name) != hostName || !IsDeviceName(name)) return std::nullopt;
-    return name;
-}
-
 std::optional<HostEntry> EntryOf(const fs::directory_entry& entry)
 {
     std::string hostName = entry.path().filename().string();
-    std::optional<std::u16string> name = DeviceNameOf(hostName);
+    std::optional<std::u16string> name = DeviceNameOfHost(hostName);
     if (!name) return std::nullopt;
     std::error_code error;
     EntryKind kind = KindOf(entry.symlink_status(error));
@@ -97,10 +88,19 @@ std::optional<HostEntry> HostTree::FindEntry(const fs::path& folder, const std::
     std::error_code error;
     EntryKind kind = KindOf(fs::symlink_status(folder / exact, error));
     if (kind != EntryKind::Missing) return HostEntry{name, exact, kind, 0};
+    std::optional<std::string> other = names_.Find(folder, name);
+    if (!other) return std::nullopt;
+    kind = KindOf(fs::symlink_status(folder / *other, error));
+    if (kind != EntryKind::Missing) return HostEntry{DeviceNameOfHost(*other).value_or(name), *other, kind, 0};
+    // Gone already: only the folder itself can tell.
     for (HostEntry& entry : Scan(folder))
         if (SameName(entry.name, name)) return std::move(entry);
     return std::nullopt;
 }
+
+void HostTree::NoteAdded(const fs::path& host) const { names_.NoteAdded(host); }
+
+void HostTree::NoteRemoved(const fs::path& host) const { names_.NoteRemoved(host); }
 
 std::vector<HostEntry> HostTree::Scan(const fs::path& folder) const
 {

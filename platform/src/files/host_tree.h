@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "files/folder_name_index.h"
+
 namespace platform::files {
 
 enum class EntryKind { Missing, File, Folder, Foreign };
@@ -52,6 +54,11 @@ public:
     // The entries of FOLDER that the device can see, in listing order.
     std::vector<HostEntry> List(const Location& folder) const;
 
+    // The platform created or removed the host entry HOST; case-blind
+    // look-ups follow without reading the folder again.
+    void NoteAdded(const std::filesystem::path& host) const;
+    void NoteRemoved(const std::filesystem::path& host) const;
+
 private:
     std::optional<Location> Step(const Location& folder, const std::u16string& name) const;
     // The exact spelling when the host holds it, else the first entry that
@@ -61,6 +68,8 @@ private:
     std::vector<HostEntry> Scan(const std::filesystem::path& folder) const;
 
     std::filesystem::path root_;
+    // A cache: look-ups fill it, whatever their constness.
+    mutable FolderNameIndex names_;
 };
 
 }  // namespace platform::files

@@ -40,6 +40,7 @@ bool Volume::Remove(const Location& at)
 {
     std::error_code error;
     if (!std::filesystem::remove(at.host, error)) return FailFromHost(error ? error.value() : ENOENT);
+    tree_.NoteRemoved(at.host);
     attributes_->Forget(at.key);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "files/file_system.h"
 #include "library/device_file.h"
 
 namespace fs = std::filesystem;
@@ -18,7 +19,11 @@ bool PlaceLibrary(const std::string& hostPath, const std::u16string& devicePath)
     std::error_code error;
     if (!fs::copy_file(hostPath, staging, fs::copy_options::overwrite_existing, error)) return false;
     fs::rename(staging, *place, error);
-    if (!error) return true;
+    if (!error) {
+        // The folder changed under the file tree's feet: its names index follows.
+        if (platform::files::Volume* volume = platform::files::CurrentVolume()) volume->Tree().NoteAdded(*place);
+        return true;
+    }
     fs::remove(staging, error);
     return false;
 }
