@@ -12,13 +12,25 @@ CommandLine Wrong(std::string problem)
 
 bool IsHelpWord(const std::string& word) { return word == "help" || word == "--help" || word == "-h"; }
 
+// run [--results FILE] [--junit FILE] SCRIPT, the options in any order.
 CommandLine Run(const std::vector<std::string>& args)
 {
-    if (args.size() == 1) return Wrong("run needs the script FILE to run");
-    if (args.size() > 2) return Wrong("run takes one script FILE, found " + std::to_string(args.size() - 1));
     CommandLine line;
-    line.action = args[1] == "-" ? CommandLine::Action::Shell : CommandLine::Action::Run;
-    line.scriptFile = args[1];
+    std::vector<std::string> scripts;
+    for (size_t i = 1; i < args.size(); ++i) {
+        std::string* file = args[i] == "--results" ? &line.resultsFile : args[i] == "--junit" ? &line.junitFile : nullptr;
+        if (!file) {
+            if (args[i].starts_with("--")) return Wrong("unknown option \"" + args[i] + "\" of run");
+            scripts.push_back(args[i]);
+            continue;
+        }
+        if (i + 1 == args.size()) return Wrong(args[i] + " needs a FILE to write");
+        *file = args[++i];
+    }
+    if (scripts.empty()) return Wrong("run needs the script FILE to run");
+    if (scripts.size() > 1) return Wrong("run takes one script FILE, found " + std::to_string(scripts.size()));
+    line.action = scripts[0] == "-" ? CommandLine::Action::Shell : CommandLine::Action::Run;
+    line.scriptFile = scripts[0];
     return line;
 }
 

@@ -7,7 +7,9 @@
 struct CommandLine {
     enum class Action { Demo, Run, Shell, Help, Version, Wrong };
     Action action = Action::Demo;
-    std::string scriptFile;  // Run
+    std::string scriptFile;   // Run
+    std::string resultsFile;  // Run: JSON Lines, one object per command
+    std::string junitFile;    // Run: a JUnit XML summary
     std::string problem;     // Wrong: one line saying what was wrong
 };
 

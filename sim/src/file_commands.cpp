@@ -16,9 +16,7 @@ Parsed<std::string> Content(const ScriptWord& word, const std::filesystem::path&
 {
     if (word.quoted || !word.text.starts_with('@')) return word.text;
     std::filesystem::path hostPath = scriptFolder / word.text.substr(1);
-    std::optional<std::string> bytes = ReadHostFile(hostPath);
-    if (!bytes) return Parsed<std::string>::Failure("cannot read host file " + hostPath.string());
-    return *bytes;
+    return ReadHostFile(hostPath);
 }
 
 std::string FirstDifference(const std::string& expected, const std::string& found)

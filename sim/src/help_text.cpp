@@ -13,7 +13,12 @@ const char kUsage[] =
     "                       ./pocketsim-demo/device; the transcript goes to stdout\n"
     "                       and ./pocketsim-demo/transcript.txt, the screenshots to\n"
     "                       ./pocketsim-demo/*.png\n"
-    "  pocketsim run FILE   runs the scenario script FILE\n"
+    "  pocketsim run FILE   runs the scenario script FILE; every bad line is\n"
+    "                       reported before the first command runs\n"
+    "      --results OUT    also writes JSON Lines to OUT, one object per command\n"
+    "      --junit OUT      also writes a JUnit XML summary to OUT; with either,\n"
+    "                       a failure keeps the screen as FILE's name-failure.png\n"
+    "                       beside OUT\n"
     "  pocketsim shell      reads commands a line at a time from the terminal or a\n"
     "                       pipe (also run -) on one device; a failing command is\n"
     "                       reported and the session goes on\n"
@@ -22,7 +27,8 @@ const char kUsage[] =
     "\n"
     "exit status: 0 the script (or every shell command) passed, 1 it failed,\n"
     "             2 a wrong command line\n"
-    "scripts and commands in full: sim/README.md\n";
+    "scripts and commands in full: sim/README.md; @NAME files are read beside\n"
+    "the script (the shell: the current folder), other paths from the current one\n";
 
 const char kCommandsHeading[] =
     "\n"

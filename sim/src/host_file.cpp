@@ -4,13 +4,29 @@
 #include <iterator>
 #include <system_error>
 
-std::optional<std::string> ReadHostFile(const std::filesystem::path& path)
+namespace {
+
+std::string Why(const std::filesystem::path& path)
 {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+    std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) return "it does not exist";
+    if (error) return error.message();
+    if (status.type() == std::filesystem::file_type::directory) return "it is a folder";
+    if (status.type() != std::filesystem::file_type::regular) return "it is not a regular file";
+    return "no permission to read it";
+}
+
+}  // namespace
+
+Parsed<std::string> ReadHostFile(const std::filesystem::path& path)
+{
+    std::string failure = "cannot read host file " + std::filesystem::absolute(path).lexically_normal().string() + ": ";
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return Parsed<std::string>::Failure(failure + Why(path));
     std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
+    if (!file) return Parsed<std::string>::Failure(failure + Why(path));
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return std::nullopt;
+    if (file.bad()) return Parsed<std::string>::Failure(failure + "reading it failed");
     return bytes;
 }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
-// The whole file, or nothing when it is missing, not a regular file or unreadable.
-std::optional<std::string> ReadHostFile(const std::filesystem::path& path);
+#include "parsed.h"
+
+// The whole file, or "cannot read host file /full/path: " and why (missing,
+// a folder, no permission, ...).
+Parsed<std::string> ReadHostFile(const std::filesystem::path& path);

@@ -15,6 +15,7 @@
 #include "help_text.h"
 #include "host_file.h"
 #include "line_input.h"
+#include "run_results.h"
 #include "scenario_runner.h"
 #include "shell_session.h"
 
@@ -30,18 +31,36 @@ int Finish(bool passed)
     return passed ? 0 : 1;
 }
 
-int RunFile(const std::filesystem::path& script)
+// Results files and the screen at a failure, when asked for, are written
+// beside the results.
+int RunFile(const CommandLine& line)
 {
-    std::optional<std::string> text = ReadHostFile(script);
+    std::filesystem::path script = line.scriptFile;
+    Parsed<std::string> text = ReadHostFile(script);
     if (!text) {
-        std::cerr << "pocketsim: cannot read " << script.string() << "\n";
+        std::cerr << "pocketsim: " << text.error() << "\n";
         return 1;
     }
     Transcript transcript;
     transcript.SendOutputTo(std::cout);
     transcript.SendErrorsTo(std::cerr);
     std::filesystem::path folder = script.has_parent_path() ? script.parent_path() : ".";
-    return Finish(ScenarioRunner(StandardCommands(), transcript).Run(script.string(), *text, folder));
+    ScenarioRunner runner(StandardCommands(), transcript);
+    std::string resultsFile = line.resultsFile.empty() ? line.junitFile : line.resultsFile;
+    if (!resultsFile.empty())
+        runner.WriteFailureScreenTo(std::filesystem::path(resultsFile).parent_path() /
+                                    (script.stem().string() + "-failure.png"));
+    bool passed = runner.Run(script.string(), *text, folder);
+    std::string error;
+    if (!line.resultsFile.empty() && !WriteJsonLines(runner.Results(), line.resultsFile, error)) {
+        std::cerr << "pocketsim: " << error << "\n";
+        passed = false;
+    }
+    if (!line.junitFile.empty() && !WriteJUnit(script.string(), runner.Results(), line.junitFile, error)) {
+        std::cerr << "pocketsim: " << error << "\n";
+        passed = false;
+    }
+    return Finish(passed);
 }
 
 // A terminal gets prompts and line editing; a pipe is read as it comes.
@@ -75,7 +94,9 @@ int RunDemo()
     transcript.SendOutputTo(file);
     transcript.SendErrorsTo(std::cerr);
     transcript.SendErrorsTo(file);
-    bool passed = ScenarioRunner(StandardCommands(), transcript).Run("demo.txt", kDemoScript, ".");
+    ScenarioRunner runner(StandardCommands(), transcript);
+    runner.WriteFailureScreenTo(std::filesystem::path(kDemoFolder) / "failure.png");
+    bool passed = runner.Run("demo.txt", kDemoScript, ".");
     std::filesystem::path folder = std::filesystem::absolute(kDemoFolder);
     std::cout << "\nThe transcript is in " << (folder / "transcript.txt").string() << ",\nthe screenshots in "
               << (folder / "*.png").string() << ".\n";
@@ -89,7 +110,7 @@ int main(int argc, char** argv)
     CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     switch (line.action) {
     case CommandLine::Action::Demo: return RunDemo();
-    case CommandLine::Action::Run: return RunFile(line.scriptFile);
+    case CommandLine::Action::Run: return RunFile(line);
     case CommandLine::Action::Shell: return RunShell();
     case CommandLine::Action::Help: std::cout << HelpText(StandardCommands()); return 0;
     case CommandLine::Action::Version: std::cout << "pocketsim " << POCKETSIM_VERSION << "\n"; return 0;

@@ -3,6 +3,9 @@
 #include <device/device.h>
 #include <device/dialogs.h>
 #include <device/faults.h>
+#include <device/clock.h>
+#include <device/paint.h>
+#include <device/screen.h>
 
 #include "statement_executor.h"
 
@@ -15,8 +18,12 @@ bool ScenarioRunner::Run(std::string_view scriptName, std::string_view text,
                          const std::filesystem::path& scriptFolder)
 {
     scriptName_ = std::string(scriptName);
+    results_.clear();
     Parsed<Script, ScriptError> script = ReadScript(text);
-    if (!script) return Fail(script.error());
+    if (!script) {
+        results_.push_back({script.error().line, "", CommandResult::Outcome::Failed, 0, "", script.error().message});
+        return Fail(script.error());
+    }
     std::optional<std::vector<ResolvedCommand>> commands = ResolveAll(*script);
     if (!commands) return false;
 
@@ -30,9 +37,14 @@ bool ScenarioRunner::Run(std::string_view scriptName, std::string_view text,
     }
     device::SetUserHand({});
     int lastLine = script->empty() ? 1 : script->back().command.number;
-    if (!error_) error_ = context.messageBoxes.UnusedAnswers(lastLine);
+    RecordUnreached();
+    if (!error_) {
+        error_ = context.messageBoxes.UnusedAnswers(lastLine);
+        if (error_) results_.push_back({error_->line, "", CommandResult::Outcome::Failed, 0, "", error_->message});
+    }
     if (error_) {
         device::TakeFaults();  // what the failure left behind, a dialog it abandoned among them
+        WriteFailureScreen();
         return Fail(*error_);
     }
     size_t count = script->size();
@@ -52,7 +64,15 @@ bool ScenarioRunner::RunNextStatement(RunContext& context, HWND waitingDialog)
         return false;
     }
     size_t index = next_++;
-    std::optional<ScriptError> error = ExecuteStatement((*script_)[index], (*resolved_)[index], context);
+    const ScriptStatement& statement = (*script_)[index];
+    DWORD started = device::Now();
+    transcript_.BeginCapture();
+    std::optional<ScriptError> error = ExecuteStatement(statement, (*resolved_)[index], context);
+    CommandResult result{statement.command.number, statement.command.source,
+                         error ? CommandResult::Outcome::Failed : CommandResult::Outcome::Passed,
+                         device::IsOpen() ? device::Now() - started : 0, transcript_.EndCapture(),
+                         error ? error->message : ""};
+    results_.push_back(std::move(result));
     if (error && !error_) error_ = error;
     return !error_;
 }
@@ -62,15 +82,40 @@ bool ScenarioRunner::RunNextStatement(RunContext& context, HWND waitingDialog)
 std::optional<std::vector<ResolvedCommand>> ScenarioRunner::ResolveAll(const Script& script)
 {
     std::vector<ResolvedCommand> commands;
+    bool allGood = true;
     for (const ScriptStatement& statement : script) {
         Parsed<ResolvedCommand, ScriptError> command = commands_.Resolve(statement);
         if (!command) {
+            results_.push_back({command.error().line, statement.command.source, CommandResult::Outcome::Failed, 0, "",
+                                command.error().message});
             Fail(command.error());
-            return std::nullopt;
+            allGood = false;
+            continue;
         }
         commands.push_back(*command);
     }
+    if (!allGood) return std::nullopt;
     return commands;
+}
+
+// Commands after a failure never ran; results list them all the same.
+void ScenarioRunner::RecordUnreached()
+{
+    for (size_t index = next_; index < script_->size(); ++index) {
+        const ScriptLine& line = (*script_)[index].command;
+        results_.push_back({line.number, line.source, CommandResult::Outcome::Skipped, 0, "", ""});
+    }
+}
+
+void ScenarioRunner::WriteFailureScreen()
+{
+    if (failureScreen_.empty() || !device::IsOpen()) return;
+    device::DeliverPaints();
+    std::string error;
+    if (device::SavePng(device::CaptureScreen(), failureScreen_.string(), error))
+        transcript_.Note("the screen at the failure: " + std::filesystem::absolute(failureScreen_).string());
+    else
+        transcript_.Error("pocketsim: " + error);
 }
 
 bool ScenarioRunner::Fail(const ScriptError& error)

@@ -1,5 +1,5 @@
 // Runs a scenario script against the device, one statement at a time; the
-// first failure stops the run.
+// first failure stops the run. Every bad line is reported before any runs.
 #pragma once
 
 #include <filesystem>
@@ -10,6 +10,7 @@
 
 #include <windef.h>
 
+#include "command_result.h"
 #include "command_table.h"
 #include "run_context.h"
 #include "transcript.h"
@@ -22,6 +23,12 @@ public:
     // starts each error line; @HOSTFILE arguments are read from SCRIPT_FOLDER.
     bool Run(std::string_view scriptName, std::string_view text, const std::filesystem::path& scriptFolder);
 
+    // What became of each command of the last run, those never reached too.
+    const std::vector<CommandResult>& Results() const { return results_; }
+
+    // A failing run also writes the screen, as the user would have seen it, to FILE.
+    void WriteFailureScreenTo(std::filesystem::path file) { failureScreen_ = std::move(file); }
+
 private:
     // Runs the next statement; false when none is left or the run has failed.
     // A modal dialog's loop calls it too, so the lines after the command that
@@ -29,6 +36,8 @@ private:
     bool RunNextStatement(RunContext& context, HWND waitingDialog);
     std::optional<std::vector<ResolvedCommand>> ResolveAll(const Script& script);
     bool Fail(const ScriptError& error);
+    void RecordUnreached();
+    void WriteFailureScreen();
 
     const CommandTable& commands_;
     Transcript& transcript_;
@@ -37,4 +46,6 @@ private:
     const std::vector<ResolvedCommand>* resolved_ = nullptr;
     size_t next_ = 0;
     std::optional<ScriptError> error_;  // the first failure: later ones follow from it
+    std::vector<CommandResult> results_;
+    std::filesystem::path failureScreen_;
 };

@@ -8,9 +8,33 @@ void Transcript::Command(std::string_view source) { WriteLines(outputs_, "> ", s
 
 void Transcript::BlockLine(std::string_view source) { WriteLines(outputs_, ">   ", source); }
 
-void Transcript::Output(std::string_view text) { WriteLines(outputs_, "  ", text); }
+void Transcript::Output(std::string_view text)
+{
+    WriteLines(outputs_, "  ", text);
+    Capture(text);
+}
 
-void Transcript::Note(std::string_view text) { WriteLines(outputs_, "", text); }
+void Transcript::Capture(std::string_view text)
+{
+    if (captures_.empty()) return;
+    captures_.back() += text;
+    if (!text.empty() && text.back() != '\n') captures_.back() += '\n';
+}
+
+void Transcript::BeginCapture() { captures_.emplace_back(); }
+
+std::string Transcript::EndCapture()
+{
+    std::string text = std::move(captures_.back());
+    captures_.pop_back();
+    return text;
+}
+
+void Transcript::Note(std::string_view text)
+{
+    WriteLines(outputs_, "", text);
+    Capture(text);
+}
 
 void Transcript::Error(std::string_view text) { WriteLines(errors_, "", text); }
 

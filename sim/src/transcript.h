@@ -3,6 +3,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,9 +18,16 @@ public:
     void Note(std::string_view text);    // a line of its own, not indented
     void Error(std::string_view text);
 
+    // Keeps what commands print from here on, until the matching EndCapture;
+    // a capture begun inside another keeps the inner command's output alone.
+    void BeginCapture();
+    std::string EndCapture();
+
 private:
+    void Capture(std::string_view text);
     static void WriteLines(const std::vector<std::ostream*>& streams, std::string_view prefix, std::string_view text);
 
     std::vector<std::ostream*> outputs_;
     std::vector<std::ostream*> errors_;
+    std::vector<std::string> captures_;
 };

@@ -39,7 +39,8 @@ TEST_F(FileCommandsTest, FailedExpectationsSayWhatWasExpectedAndWhatWasFound)
         {"file put \"\\\\Temp\\new.txt\" x\n",
          "test.txt:1: bad path \"\\\\Temp\\n" "ew.txt\": it holds a control character; inside quotes write \\\\ for \\\n"},
         {"file put \\Temp\\a.txt @missing.txt\n",
-         "test.txt:1: cannot read host file " SIM_TEST_SCENARIOS "/missing.txt\n"},
+         "test.txt:1: cannot read host file " SIM_TEST_SCENARIOS "/missing.txt: it does not exist\n"},
+        {"file put \\Temp\\a.txt @.\n", "test.txt:1: cannot read host file " SIM_TEST_SCENARIOS "/: it is a folder\n"},
     });
 }
 
