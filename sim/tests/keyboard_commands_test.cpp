@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <device/text.h>
+
 #include "fresh_device.h"
+#include "panel_layout.h"
 #include "script_run.h"
 
 using KeyboardCommandsTest = FreshDevice;
@@ -10,7 +13,7 @@ namespace {
 // Each script starts on a device of its own: the panel shown is state.
 const char kKeyboardUp[] = "device new\nim register finkeys\nim select finkeys\nsip show\n";
 
-std::string WithKeyboard(const char* lines) { return std::string(kKeyboardUp) + lines; }
+std::string WithKeyboard(const std::string& lines) { return std::string(kKeyboardUp) + lines; }
 
 }  // namespace
 
@@ -48,4 +51,49 @@ TEST_F(KeyboardCommandsTest, TextAndEventsPrintWhatWasTypedAndNameTheFlags)
     EXPECT_NE(run.output.find("1, \"T\")  # KeyStateDownFlag | KeyShiftAnyShiftFlag\n"), std::string::npos)
         << run.output;
     EXPECT_NE(run.output.find("(0x10, 0x2)                 # KEYEVENTF_KEYUP\n"), std::string::npos) << run.output;
+}
+
+// Every character a plane or an accent of either panel makes, in one text.
+static std::u16string EveryCharacter()
+{
+    std::u16string all;
+    auto add = [&](LPCWSTR text) {
+        for (const WCHAR* c = text; c && *c; ++c)
+            if (all.find(static_cast<char16_t>(*c)) == std::u16string::npos) all += static_cast<char16_t>(*c);
+    };
+    for (const PanelLayout* layout : {&kFinnishLayout, &kEnglishLayout})
+        for (int plane = 0; plane < 4; ++plane)
+            for (int key = 0; key < kKeyCount; ++key) {
+                const KeyDef* def = GetKeyDef(*layout, key, plane & 1, plane & 2, false);
+                if (def->kind == KeyChar) add(def->label);
+                if (def->kind == KeyDead) add(def->deadComposed);
+            }
+    return all;
+}
+
+TEST_F(KeyboardCommandsTest, TypeMakesEveryCharacterEitherPanelCanMake)
+{
+    std::u16string all = EveryCharacter();
+    ASSERT_GT(all.size(), 150u);
+    std::string text = device::Utf8(all);
+    std::string quoted;
+    for (char c : text) quoted += c == '"' ? std::string("\\\"") : c == '\\' ? std::string("\\\\") : std::string(1, c);
+    ScriptRun run = RunScript(WithKeyboard("type \"" + quoted + "\"\ntext expect \"" + quoted + "\"\n"));
+    EXPECT_TRUE(run.passed) << run.errors;
+}
+
+TEST_F(KeyboardCommandsTest, TypeAndTapLabelNameEveryKeyTheyTapAndRefuseWhatNoKeyMakes)
+{
+    ScriptRun run = RunScript(WithKeyboard("type \"Tá[\"\ntap-label Space\ntap-label å\ntext expect \"Tá[ å\"\n"));
+    ASSERT_TRUE(run.passed) << run.errors;
+    EXPECT_NE(run.output.find("tapped Shift (key 40), t (key 19), ´ (key 12), a (key 28), Alt (key 56), 8 (key 8)"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("> tap-label å\n  tapped"), std::string::npos) << run.output;
+
+    ExpectFailures({
+        {std::string(kKeyboardUp) + "type \"ab\u0416\"\ntext expect \"\"\n",
+         "test.txt:5: the keyboard cannot type \"\u0416\" (U+0416): no key of either panel makes it\n"},
+        {std::string(kKeyboardUp) + "tap-label Hyper\n", "test.txt:5: no key of the Finnish panel shows \"Hyper\"\n"},
+    });
 }
