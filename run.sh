@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev libpng-dev libfreetype-dev
-          fonts-dejavu-core fonts-dejavu-extra ccache libedit-dev nlohmann-json3-dev binutils-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-i686)
+          fonts-dejavu-core fonts-dejavu-extra fonts-wine ccache libedit-dev nlohmann-json3-dev binutils-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-i686)
 
 install_missing() {
     local missing=()

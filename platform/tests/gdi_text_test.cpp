@@ -96,7 +96,7 @@ TEST_F(GdiTextTest, HeightsCountTheCharacterWhenNegativeAndTheCellWhenPositive)
     const struct {
         LONG height;
         LONG cell;
-    } cases[] = {{16, 16}, {20, 20}, {-12, 14}, {-24, 28}};
+    } cases[] = {{16, 16}, {20, 20}, {-12, 14}, {-24, 29}};  // Tahoma: ascent 2049, descent 423 of 2048
     for (const auto& c : cases) {
         SelectObject(canvas.Dc(), Font(u"Tahoma", c.height));
         SIZE size{};

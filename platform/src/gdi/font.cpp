@@ -11,8 +11,10 @@ TypeFace* Font::Face() const
     if (!opened_) {
         opened_ = true;
         std::string error;
-        face_ = TypeFace::Open(FontFileFor(description_), description_, error);
-        if (!face_) device::ReportFault(error);
+        FontFiles files = FontFilesFor(description_);
+        face_ = TypeFace::Open(files.face, files.fallback, description_, error);
+        if (!face_) device::ReportFault(error + " (Debian's package " + FontPackageOf(files.face) + " or " +
+                                         FontPackageOf(files.fallback) + " is missing)");
     }
     return face_.get();
 }

@@ -7,30 +7,48 @@ namespace platform::gdi {
 
 namespace {
 
-constexpr const char* kFontFolder = "/usr/share/fonts/truetype/dejavu/";
+constexpr const char* kWineFolder = "/usr/share/wine/fonts/";
+constexpr const char* kDejaVuFolder = "/usr/share/fonts/truetype/dejavu/";
+
+// One style's files: Wine's face (null where Wine has none) and DejaVu's.
+struct StyleFiles {
+    const char* wine;
+    const char* dejaVu;
+};
 
 struct Family {
     std::u16string_view face;  // the platform's name
-    const char* regular;       // host file names
-    const char* bold;
-    const char* italic;
-    const char* boldItalic;
+    StyleFiles regular, bold, italic, boldItalic;
 };
 
-constexpr Family kSans{u"Tahoma", "DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSans-Oblique.ttf",
-                       "DejaVuSans-BoldOblique.ttf"};
+constexpr Family kTahoma{u"Tahoma",
+                         {"tahoma.ttf", "DejaVuSans.ttf"},
+                         {"tahomabd.ttf", "DejaVuSans-Bold.ttf"},
+                         {nullptr, "DejaVuSans-Oblique.ttf"},
+                         {nullptr, "DejaVuSans-BoldOblique.ttf"}};
 
 constexpr Family kFamilies[] = {
-    kSans,
-    // The dialogs' face: narrow enough that a page of 160 dialog units spans
-    // the screen's 240 pixels, as on the device.
-    {u"MS Sans Serif", "DejaVuSansCondensed.ttf", "DejaVuSansCondensed-Bold.ttf", "DejaVuSansCondensed-Oblique.ttf",
-     "DejaVuSansCondensed-BoldOblique.ttf"},
-    {u"System", kSans.regular, kSans.bold, kSans.italic, kSans.boldItalic},
-    {u"Courier New", "DejaVuSansMono.ttf", "DejaVuSansMono-Bold.ttf", "DejaVuSansMono-Oblique.ttf",
-     "DejaVuSansMono-BoldOblique.ttf"},
-    {u"Times New Roman", "DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf", "DejaVuSerif-Italic.ttf",
-     "DejaVuSerif-BoldItalic.ttf"},
+    kTahoma,
+    // The dialogs' face: Wine's has the device's metrics, so a page of 160
+    // dialog units spans the screen's 240 pixels. Its bold is Tahoma's.
+    {u"MS Sans Serif",
+     {"ms_sans_serif.ttf", "DejaVuSansCondensed.ttf"},
+     {"tahomabd.ttf", "DejaVuSansCondensed-Bold.ttf"},
+     {nullptr, "DejaVuSansCondensed-Oblique.ttf"},
+     {nullptr, "DejaVuSansCondensed-BoldOblique.ttf"}},
+    // The device's system face is Tahoma, not the desktop's bold raster System.
+    {u"System", kTahoma.regular, kTahoma.bold, kTahoma.italic, kTahoma.boldItalic},
+    // Wine's Courier is a raster face of one size; Courier New scales.
+    {u"Courier New",
+     {nullptr, "DejaVuSansMono.ttf"},
+     {nullptr, "DejaVuSansMono-Bold.ttf"},
+     {nullptr, "DejaVuSansMono-Oblique.ttf"},
+     {nullptr, "DejaVuSansMono-BoldOblique.ttf"}},
+    {u"Times New Roman",
+     {nullptr, "DejaVuSerif.ttf"},
+     {nullptr, "DejaVuSerif-Bold.ttf"},
+     {nullptr, "DejaVuSerif-Italic.ttf"},
+     {nullptr, "DejaVuSerif-BoldItalic.ttf"}},
 };
 
 bool SameName(std::u16string_view a, std::u16string_view b)
@@ -57,12 +75,23 @@ const Family& FamilyOf(const LOGFONTW& font)
 
 }  // namespace
 
-std::string FontFileFor(const LOGFONTW& font)
+FontFiles FontFilesFor(const LOGFONTW& font)
 {
     const Family& family = FamilyOf(font);
     bool bold = font.lfWeight >= FW_SEMIBOLD;
-    const char* file = font.lfItalic ? (bold ? family.boldItalic : family.italic) : (bold ? family.bold : family.regular);
-    return std::string(kFontFolder) + file;
+    const StyleFiles& style =
+        font.lfItalic ? (bold ? family.boldItalic : family.italic) : (bold ? family.bold : family.regular);
+    std::string dejaVu = std::string(kDejaVuFolder) + style.dejaVu;
+    return {style.wine ? std::string(kWineFolder) + style.wine : dejaVu, dejaVu};
+}
+
+std::string FontPackageOf(const std::string& file)
+{
+    if (file.starts_with(kWineFolder)) return "fonts-wine";
+    // The core package holds the upright regular and bold faces only.
+    bool upright = file.find("Oblique") == std::string::npos && file.find("Italic") == std::string::npos &&
+                   file.find("Condensed") == std::string::npos;
+    return upright ? "fonts-dejavu-core" : "fonts-dejavu-extra";
 }
 
 }  // namespace platform::gdi
