@@ -1,3 +1,6 @@
+#include <device/device.h>
+#include <device/progress_bars.h>
+
 #include "control_panel.h"
 
 namespace {
@@ -109,6 +112,26 @@ TEST_F(ControlRangeTest, AProgressBarClampsItsPositionAndAnswersWithThePreviousO
         EXPECT_EQ(SendMessageW(bar, PBM_GETRANGE, FALSE, 0), range.iHigh);
         return std::make_pair(LRESULT{range.iLow}, LRESULT{range.iHigh});
     });
+}
+
+TEST_F(ControlRangeTest, TheLastChangeOfAnyProgressBarOutlivesTheBar)
+{
+    EXPECT_FALSE(device::LastProgressBar()) << "nothing has changed yet";
+    HWND first = Make(PROGRESS_CLASSW, u"", 0, {10, 10, 150, 30});
+    HWND second = Make(PROGRESS_CLASSW, u"", 0, {10, 40, 150, 60});
+    SendMessageW(first, PBM_SETRANGE32, 0, 500);
+    SendMessageW(second, PBM_SETPOS, 30, 0);
+    SendMessageW(first, PBM_SETPOS, 700, 0);
+    DestroyWindow(first);
+    DestroyWindow(second);
+    std::optional<device::ProgressBarRecord> last = device::LastProgressBar();
+    ASSERT_TRUE(last);
+    EXPECT_EQ(last->dialog, "") << "the panel is no dialog";
+    EXPECT_EQ(std::make_tuple(last->minimum, last->maximum, last->position), std::make_tuple(0, 500, 500))
+        << "the position as clamped";
+
+    ASSERT_TRUE(device::CreateFresh());
+    EXPECT_FALSE(device::LastProgressBar()) << "a new device starts without one";
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // look like, what it needs and the function that carries it out.
 #pragma once
 
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "command_outcome.h"
@@ -21,6 +23,10 @@ struct CommandCall {
 
 using CommandHandler = CommandOutcome (*)(const CommandCall& call);
 
+// Looks at the arguments when the script is read, before anything runs, for
+// what the usage's count cannot tell; says what is wrong.
+using ArgumentCheck = std::optional<std::string> (*)(std::span<const ScriptWord> args);
+
 struct CommandEntry {
     std::string_view family;   // "reg"
     std::string_view verb;     // "set"; empty when the family is the whole name ("wait")
@@ -30,4 +36,5 @@ struct CommandEntry {
     CommandHandler handler;
     Block block = Block::None;
     Echo echo = Echo::Command;
+    ArgumentCheck check = nullptr;
 };

@@ -23,6 +23,8 @@ CommandTable BuildStandardCommands()
     AddClockCommands(table);
     AddScreenshotCommands(table);
     AddDialogCommands(table);
+    AddProgressCommands(table);
+    AddSetupCommands(table);
     AddEchoCommands(table);
     return table;
 }

@@ -23,5 +23,7 @@ void AddEchoCommands(CommandTable& table);
 void AddBootCommands(CommandTable& table);
 void AddProgramCommands(CommandTable& table);
 void AddHelpCommands(CommandTable& table);
+void AddSetupCommands(CommandTable& table);
+void AddProgressCommands(CommandTable& table);
 
 const CommandTable& StandardCommands();

@@ -80,5 +80,8 @@ Resolved CommandTable::ResolveLine(const ScriptLine& line) const
     CommandArity arity = ArityOf(spec->usage);
     if (given < arity.least || given > arity.most)
         return Resolved::Failure({line.number, ArgumentCountError(*spec, given)});
-    return ResolvedCommand{spec, std::span<const ScriptWord>(line.words).subspan(nameWords)};
+    std::span<const ScriptWord> args = std::span<const ScriptWord>(line.words).subspan(nameWords);
+    if (spec->check)
+        if (std::optional<std::string> problem = spec->check(args)) return Resolved::Failure({line.number, *problem});
+    return ResolvedCommand{spec, args};
 }

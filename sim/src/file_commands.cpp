@@ -1,11 +1,14 @@
-// file put / expect / expect-missing / list
+// file put / expect / expect-missing / list / tree / pack-container
 #include <device/device_files.h>
 #include <device/text.h>
 
 #include "command_families.h"
 #include "device_path.h"
 #include "display_text.h"
+#include "container_packer.h"
+#include "container_reader.h"
 #include "folder_listing.h"
+#include "folder_tree.h"
 #include "host_file.h"
 #include "platform_errors.h"
 
@@ -88,6 +91,40 @@ CommandOutcome List(const CommandCall& call)
     return CommandOutcome::Done();
 }
 
+CommandOutcome Tree(const CommandCall& call)
+{
+    Parsed<std::u16string> path = ParseDevicePath(call.args[0]);
+    if (!path) return CommandOutcome::Failed(path.error());
+    DWORD attributes = GetFileAttributesW(path->c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return CommandOutcome::Failed("no folder at " + call.args[0].text + ": " + ErrorText(GetLastError()));
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return CommandOutcome::Failed(call.args[0].text + " is a file, not a folder");
+    std::string tree;
+    DWORD status = FormatFolderTree(*path, tree);
+    if (status != ERROR_SUCCESS)
+        return CommandOutcome::Failed("could not list " + call.args[0].text + ": " + ErrorText(status));
+    call.context.transcript.Output(tree);
+    return CommandOutcome::Done();
+}
+
+// The files of a host folder beside the script, packed as the package build
+// packs interface files, written to the device.
+CommandOutcome PackContainer(const CommandCall& call)
+{
+    Parsed<std::u16string> path = ParseDevicePath(call.args[0]);
+    if (!path) return CommandOutcome::Failed(path.error());
+    mui_container::Packed packed = mui_container::PackFolder(call.context.scriptFolder / call.args[1].text);
+    if (packed.error) return CommandOutcome::Failed("cannot pack " + *packed.error);
+    DWORD status = device::WriteDeviceFile(*path, packed.bytes);
+    if (status != ERROR_SUCCESS)
+        return CommandOutcome::Failed("could not write " + call.args[0].text + ": " + ErrorText(status));
+    size_t entries = mui_container::ReadContainer(packed.bytes).entries.size();
+    call.context.transcript.Output(std::to_string(entries) + (entries == 1 ? " file" : " files") + " packed into " +
+                                   std::to_string(packed.bytes.size()) + " bytes");
+    return CommandOutcome::Done();
+}
+
 const CommandEntry kCommands[] = {
     {"file", "put", "PATH CONTENT", "writes a file (\"text\" or @HOSTFILE), creating its folders", Needs::Device,
      &Put},
@@ -95,6 +132,11 @@ const CommandEntry kCommands[] = {
      &Expect},
     {"file", "expect-missing", "PATH", "checks that nothing exists at a path", Needs::Device, &ExpectMissing},
     {"file", "list", "PATH", "prints a folder's entries with their attributes", Needs::Device, &List},
+    {"file", "tree", "PATH", "prints a folder and everything below it, files with their sizes", Needs::Device,
+     &Tree},
+    {"file", "pack-container", "PATH HOSTFOLDER",
+     "packs the files of HOSTFOLDER (beside the script) into an interface-file container at PATH", Needs::Device,
+     &PackContainer},
 };
 
 }  // namespace

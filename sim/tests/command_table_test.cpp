@@ -9,11 +9,18 @@ namespace {
 
 CommandOutcome Nothing(const CommandCall&) { return CommandOutcome::Done(); }
 
+std::optional<std::string> OnlyKnownMethods(std::span<const ScriptWord> args)
+{
+    if (args[0].text == "keyboard") return std::nullopt;
+    return "no input method \"" + args[0].text + "\"";
+}
+
 const CommandEntry kSpecs[] = {
     {"reg", "set", "KEY NAME TYPE [VALUE...]", "", Needs::Device, &Nothing},
     {"reg", "dump", "[KEY]", "", Needs::Device, &Nothing},
     {"wait", "", "MS", "", Needs::Nothing, &Nothing},
     {"events", "expect", "", "", Needs::Device, &Nothing, Block::Required},
+    {"im", "select", "IM", "", Needs::Device, &Nothing, Block::None, Echo::Command, &OnlyKnownMethods},
 };
 
 CommandTable TestTable()
@@ -66,6 +73,10 @@ TEST(CommandTableTest, FindsCommandsByFamilyAndVerbAndHandsOverTheRest)
     ASSERT_TRUE(resolved) << resolved.error().message;
     EXPECT_EQ(resolved->spec->family, "wait");
     ASSERT_EQ(resolved->args.size(), 1u) << "a command without a verb takes every word after its name";
+
+    resolved = table.Resolve(Statement({"im", "select", "keyboard"}));
+    ASSERT_TRUE(resolved) << resolved.error().message;
+    EXPECT_EQ(resolved->args.size(), 1u) << "the check sees the arguments only";
 }
 
 TEST(CommandTableTest, RefusesWhatNoCommandTakesAndSaysWhy)
@@ -86,6 +97,8 @@ TEST(CommandTableTest, RefusesWhatNoCommandTakesAndSaysWhy)
         {Statement({"wait", "1"}, 2), 6, "wait takes no indented lines below it"},
         {Statement({"events", "expect"}), 5, "events expect needs indented lines below it"},
         {Statement({"events", "expect", "x"}, 1), 5, "events expect takes no arguments, got 1"},
+        {Statement({"im", "select", "keybord"}), 5, "no input method \"keybord\""},
+        {Statement({"im", "select"}), 5, "im select takes IM, got 0"},
     };
     CommandTable table = TestTable();
     for (const Case& c : cases) {

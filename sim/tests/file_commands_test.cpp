@@ -68,3 +68,51 @@ TEST_F(FileCommandsTest, ListPrintsEntriesWithAttributesAndSizes)
     EXPECT_FALSE(missing.passed);
     EXPECT_NE(missing.errors.find("test.txt:1: nothing to list at \\Nowhere: "), std::string::npos) << missing.errors;
 }
+
+TEST_F(FileCommandsTest, TreePrintsEveryFolderBelowWithItsFilesAndSizes)
+{
+    ScriptRun empty = RunScript("file tree \\Temp\n");
+    EXPECT_NE(empty.output.find("> file tree \\Temp\n  (empty)\n"), std::string::npos) << empty.output;
+
+    ScriptRun run = RunScript(
+        "file put \\Temp\\b.txt \"12345\"\n"
+        "file put \\Temp\\Deep\\Deeper\\c.txt \"\"\n"
+        "file put \\Temp\\a.txt \"x\"\n"
+        "file put \\Temp\\Empty\\gone.txt \"\"\n"
+        "file tree \\Temp\n"
+        "file tree \\Temp\\Deep\\Deeper\\\n");
+    ASSERT_TRUE(run.passed) << run.errors;
+    EXPECT_NE(run.output.find("> file tree \\Temp\n"
+                              "  a.txt  1 bytes\n"
+                              "  b.txt  5 bytes\n"
+                              "  Deep\\\n"
+                              "    Deeper\\\n"
+                              "      c.txt  0 bytes\n"
+                              "  Empty\\\n"
+                              "    gone.txt  0 bytes\n"
+                              "> file tree \\Temp\\Deep\\Deeper\\\n"
+                              "  c.txt  0 bytes\n"),
+              std::string::npos)
+        << run.output;
+
+    ExpectFailures({
+        {"file tree \\Nowhere\n", "test.txt:1: no folder at \\Nowhere: ERROR_FILE_NOT_FOUND (2)\n"},
+        {"file put \\Temp\\a.txt x\nfile tree \\Temp\\a.txt\n", "test.txt:2: \\Temp\\a.txt is a file, not a folder\n"},
+    });
+}
+
+TEST_F(FileCommandsTest, PackContainerPacksAHostFolderBesideTheScript)
+{
+    ScriptRun run = RunScript("file pack-container \\Temp\\Pack\\mui_1.bin interface_files/first\n"
+                              "file tree \\Temp\\Pack\n");
+    ASSERT_TRUE(run.passed) << run.errors;
+    EXPECT_NE(run.output.find("  2 files packed into 161 bytes\n"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("  mui_1.bin  161 bytes\n"), std::string::npos) << run.output;
+
+    ExpectFailures({
+        {"file pack-container \\Temp\\mui_1.bin interface_files\n",
+         "test.txt:1: cannot pack " SIM_TEST_SCENARIOS "/interface_files/first: not a file\n"},
+        {"file pack-container \\Temp\\mui_1.bin nowhere\n",
+         "test.txt:1: cannot pack " SIM_TEST_SCENARIOS "/nowhere: No such file or directory\n"},
+    });
+}

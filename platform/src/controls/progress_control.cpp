@@ -12,6 +12,7 @@
 #include "controls/control_procedure.h"
 #include "controls/control_procedures.h"
 #include "controls/control_readings.h"
+#include "controls/progress_record.h"
 
 namespace platform::controls {
 
@@ -65,6 +66,7 @@ LRESULT MoveTo(HWND control, ProgressState& state, int64_t position)
 {
     int previous = state.position;
     state.position = Clamped(position, state);
+    NoteProgressBar(control, state.minimum, state.maximum, state.position);
     if (state.position != previous) {
         Redraw(control);
         UpdateWindow(control);
@@ -79,6 +81,7 @@ LRESULT SetRange(HWND control, ProgressState& state, int minimum, int maximum)
     state.minimum = minimum;
     state.maximum = maximum;
     state.position = Clamped(state.position, state);
+    NoteProgressBar(control, state.minimum, state.maximum, state.position);
     Redraw(control);
     return previous;
 }

@@ -3,6 +3,7 @@
 #include <device/broadcasts.h>
 #include <device/message_log.h>
 
+#include "controls/progress_record.h"
 #include "controls/system_classes.h"
 #include "user/dialog_modal.h"
 #include "user/dialog_state.h"
@@ -44,6 +45,7 @@ void Reset()
     platform::controls::RegisterSystemClasses();
     device::ClearMessageLog();
     device::ClearBroadcastLog();
+    platform::controls::ForgetProgressBars();
 }
 
 }  // namespace platform::user
