@@ -3,14 +3,13 @@
 #include "bounded_text.h"
 #include "module_state.h"
 #include "setup_keys.h"
+#include "start_menu_paths.h"
 #include "value_name_list.h"
 
 namespace {
 
 const WCHAR kStartItemsKey[] = TEXT("SOFTWARE\\Microsoft\\Shell\\Start Items");
 const WCHAR kTaskSwitchKey[] = TEXT("SOFTWARE\\Microsoft\\Shell\\TaskSwitch");
-const WCHAR kEnglishPrograms[] = TEXT("\\Windows\\Start Menu\\Programs");
-const WCHAR kEnglishStartMenu[] = TEXT("\\Windows\\Start Menu");
 
 constexpr size_t kDataLength = 100;  // 200 bytes of value data
 
@@ -64,14 +63,6 @@ bool ReplaceShortcutNames(LPWSTR data, bool toLocalized)
         if (found && !ReplaceSpan(data, kDataLength, found - data, wcslen(from), to)) return false;
     }
     return true;
-}
-
-// A folder is a whole path component: "\Windows\Start Menu Old" is not
-// inside "\Windows\Start Menu".
-bool InFolder(LPCWSTR path, LPCWSTR folder)
-{
-    size_t length = wcslen(folder);
-    return length > 0 && _wcsnicmp(path, folder, length) == 0 && (path[length] == 0 || path[length] == TEXT('\\'));
 }
 
 // The programs folder lies inside the Start-menu folder, so it is tried first.
