@@ -23,5 +23,6 @@ void AddEchoCommands(CommandTable& table);
 void AddBootCommands(CommandTable& table);
 void AddProgramCommands(CommandTable& table);
 void AddHelpCommands(CommandTable& table);
+void AddSetupCommands(CommandTable& table);
 
 const CommandTable& StandardCommands();
