@@ -95,3 +95,23 @@ function(lexovia_add_resources target rc_file)
                         LINKER:--export-dynamic-symbol=lexovia_resources_size)
   endif()
 endfunction()
+
+# lexovia_language_files(<target> <folder>)
+# Every FOLDER/<name>.rc compiled into <binary folder>/<folder's name>/<name>.res:
+# language resource files, each to be placed on the device as <name>. The
+# target's property LEXOVIA_LANGUAGE_FILE_FOLDER names that folder.
+function(lexovia_language_files target folder)
+  get_filename_component(folder_path ${folder} ABSOLUTE)
+  get_filename_component(folder_name ${folder_path} NAME)
+  set(output_folder ${CMAKE_CURRENT_BINARY_DIR}/${folder_name})
+  file(GLOB scripts CONFIGURE_DEPENDS ${folder_path}/*.rc)
+  set(outputs)
+  foreach(script ${scripts})
+    get_filename_component(name ${script} NAME)
+    string(REGEX REPLACE "\\.rc$" ".res" compiled ${name})
+    lexovia_compile_resources(${output_folder}/${compiled} ${script})
+    list(APPEND outputs ${output_folder}/${compiled})
+  endforeach()
+  add_custom_target(${target} ALL DEPENDS ${outputs})
+  set_target_properties(${target} PROPERTIES LEXOVIA_LANGUAGE_FILE_FOLDER ${output_folder})
+endfunction()

@@ -1,6 +1,10 @@
 #include "setup_device.h"
 
 #include <algorithm>
+#include <filesystem>
+
+#include <device/libraries.h>
+#include <device/text.h>
 
 void SetupDevice::SetUp()
 {
@@ -118,6 +122,19 @@ bool SetupDevice::EndedWithFlushAndClose()
     const std::vector<device::RegistryCall>& calls = device::RegistryCalls();
     return calls.size() >= 2 && calls[calls.size() - 2].function == "RegFlushKey" &&
            calls.back().function == "RegCloseKey";
+}
+
+void SetupDevice::PlaceLanguageFiles(const std::string& folder, const std::string& code)
+{
+    size_t placed = 0;
+    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(folder)) {
+        std::string name = entry.path().filename().string();
+        if (entry.path().extension() != ".res" || name.find("." + code + ".") == std::string::npos) continue;
+        name.resize(name.size() - 4);
+        EXPECT_TRUE(device::PlaceLibrary(entry.path().string(), u"\\Windows\\" + device::Utf16(name))) << name;
+        ++placed;
+    }
+    EXPECT_EQ(placed, 7u) << folder << ", " << code;
 }
 
 void SetupDevice::AnswerOk(size_t count)

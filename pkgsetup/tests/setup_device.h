@@ -39,6 +39,10 @@ public:
     // Whether the last registry calls flushed a key and closed it.
     static bool EndedWithFlushAndClose();
 
+    // Places the language resource files of FOLDER (compiled, "<name>.res")
+    // whose names hold CODE ("0419") into "\Windows" under their names.
+    static void PlaceLanguageFiles(const std::string& folder, const std::string& code);
+
     // Answers the next COUNT message boxes with OK.
     static void AnswerOk(size_t count);
     // The texts of the boxes shown, each checked to be a setup failure box

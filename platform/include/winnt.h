@@ -61,7 +61,9 @@
 #define MAKELCID(lgid, srtid) ((DWORD)((((DWORD)((WORD)(srtid))) << 16) | ((DWORD)((WORD)(lgid)))))
 #define LANGIDFROMLCID(lcid) ((WORD)(lcid))
 #define LANG_NEUTRAL 0x00
+#define LANG_GERMAN 0x07
 #define LANG_ENGLISH 0x09
+#define LANG_HEBREW 0x0d
 #define LANG_RUSSIAN 0x19
 #define SUBLANG_NEUTRAL 0x00
 #define SUBLANG_DEFAULT 0x01

@@ -9,6 +9,7 @@ CommandTable BuildStandardCommands()
     AddBootCommands(table);
     AddProgramCommands(table);
     AddHelpCommands(table);
+    AddSetupCommands(table);
     AddRegistryCommands(table);
     AddFileCommands(table);
     AddMessageBoxCommands(table);

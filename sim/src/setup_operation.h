@@ -30,3 +30,6 @@ std::string BooleanResultText(BOOL result);
 
 // The interface files' operations.
 std::span<const SetupOperation> SetupFileOperations();
+
+// The Start menu's and the shell paths' operations.
+std::span<const SetupOperation> StartMenuOperations();
