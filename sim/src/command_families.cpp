@@ -9,7 +9,6 @@ CommandTable BuildStandardCommands()
     AddBootCommands(table);
     AddProgramCommands(table);
     AddHelpCommands(table);
-    AddSetupCommands(table);
     AddRegistryCommands(table);
     AddFileCommands(table);
     AddMessageBoxCommands(table);
