@@ -54,8 +54,10 @@ function(lexovia_compile_resources output rc_file)
   if(output_path MATCHES "\\.res$")
     set(format res)
   endif()
+  get_filename_component(output_folder ${output_path} DIRECTORY)
   add_custom_command(
     OUTPUT ${output_path}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${output_folder}
     COMMAND ${LEXOVIA_WINDRES} ${LEXOVIA_RC_OPTIONS}
             --preprocessor-arg=-MD --preprocessor-arg=-MF --preprocessor-arg=${output_path}.d
             --preprocessor-arg=-MT --preprocessor-arg=${output_path}

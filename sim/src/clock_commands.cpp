@@ -1,6 +1,7 @@
 // wait
 #include <device/clock.h>
 
+#include "argument_checks.h"
 #include "command_families.h"
 #include "number_words.h"
 
@@ -16,7 +17,8 @@ CommandOutcome Wait(const CommandCall& call)
 }
 
 const CommandEntry kCommands[] = {
-    {"wait", "", "MS", "advances the device's clock", Needs::Nothing, &Wait},
+    {"wait", "", "MS", "advances the device's clock", Needs::Nothing, &Wait,
+     Block::None, Echo::Command, &FirstUnsigned},
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "argument_checks.h"
 #include "command_families.h"
 #include <device/text.h>
 
@@ -160,12 +161,15 @@ CommandOutcome ExpectPanel(const CommandCall& call)
 }
 
 const CommandEntry kCommands[] = {
-    {"tap-key", "", "N", "taps the centre of key N (0-60) of the keyboard panel shown", Needs::Device, &TapKey},
+    {"tap-key", "", "N", "taps the centre of key N (0-60) of the keyboard panel shown", Needs::Device, &TapKey,
+     Block::None, Echo::Command, &KeyNumberFirst},
     {"hold-key", "", "N MS", "holds key N down for MS milliseconds of device time, then lifts the pen",
-     Needs::Device, &HoldKey},
+     Needs::Device, &HoldKey,
+     Block::None, Echo::Command, &KeyNumberThenMilliseconds},
     {"tap-label", "", "LABEL",
      "taps the key of the panel shown that shows LABEL (\"å\", \"Shift\", \"Enter\", \"Space\", \"En\")",
-     Needs::Device, &TapLabel},
+     Needs::Device, &TapLabel,
+     Block::None, Echo::Command, &KeyLabelOfEitherPanel},
     {"type", "", "TEXT",
      "types TEXT with the keyboard shown, from rest: each character's key with the modifiers, dead key or "
      "panel it needs; a character no key makes fails before any tap",

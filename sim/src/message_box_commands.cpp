@@ -1,6 +1,7 @@
 // msgbox answer / expect / show
 #include <device/text.h>
 
+#include "argument_checks.h"
 #include "command_families.h"
 #include "message_box_words.h"
 #include "number_words.h"
@@ -42,7 +43,8 @@ CommandOutcome Show(const CommandCall& call)
 
 const CommandEntry kCommands[] = {
     {"msgbox", "answer", "ANSWER", "queues the answer for the next message box (ok, cancel, yes, no, ...)",
-     Needs::Nothing, &Answer},
+     Needs::Nothing, &Answer,
+     Block::None, Echo::Command, &AnswerWord},
     {"msgbox", "expect", "TEXT CAPTION STYLE", "checks the next message box not yet checked (STYLE in hex: 0x24)",
      Needs::Nothing, &Expect},
     {"msgbox", "show", "TEXT CAPTION STYLE", "shows a message box, as an application on the device would",

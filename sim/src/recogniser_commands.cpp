@@ -5,6 +5,7 @@
 #include <device/recogniser.h>
 #include <device/text.h>
 
+#include "argument_checks.h"
 #include "command_families.h"
 #include "number_words.h"
 #include "platform_errors.h"
@@ -51,7 +52,8 @@ const CommandEntry kCommands[] = {
     {"write", "", "TEXT", "writes the characters one by one in the letter recogniser", Needs::Device, &Write},
     {"write-backspace", "", "", "writes the letter recogniser's Backspace stroke", Needs::Device, &WriteBackspace},
     {"translit", "select", "N", "stores the transliteration table number, read at the next show", Needs::Device,
-     &SelectTable},
+     &SelectTable,
+     Block::None, Echo::Command, &FirstUnsigned},
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <device/registry_dump.h>
 #include <device/text.h>
 
+#include "argument_checks.h"
 #include "command_families.h"
 #include "platform_errors.h"
 #include "registry_access.h"
@@ -95,7 +96,8 @@ CommandOutcome Dump(const CommandCall& call)
 }
 
 const CommandEntry kCommands[] = {
-    {"reg", "set", "KEY NAME TYPE [VALUE...]", "writes a value, creating the key", Needs::Device, &Set},
+    {"reg", "set", "KEY NAME TYPE [VALUE...]", "writes a value, creating the key", Needs::Device, &Set,
+     Block::None, Echo::Command, &RegistryValueWords},
     {"reg", "delete", "KEY [NAME]", "deletes a value, or the key with all below it", Needs::Device, &Delete},
     {"reg", "expect", "KEY NAME TYPE [VALUE...]", "checks a value's type and data", Needs::Device, &Expect},
     {"reg", "expect-missing", "KEY [NAME]", "checks that a value, or a key, does not exist", Needs::Device,

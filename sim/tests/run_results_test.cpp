@@ -93,13 +93,20 @@ TEST_F(RunResultsTest, JUnitCountsFailuresAndSkipsAndEscapesText)
 
 TEST_F(RunResultsTest, EveryBadLineIsReportedBeforeAnythingRuns)
 {
-    EXPECT_FALSE(Run("frobnicate\nwait 5\nwait 1 2\nreg\n"));
-    EXPECT_EQ(errors_.str(),
+    EXPECT_FALSE(Run("frobnicate\nwait 5\nwait 1 2\nreg\nwait soon\ntap-key 61\nmsgbox answer maybe\n"
+                     "reg set HKCU\\T V qword 1\ntap-label Hyper\ntranslit select -1\n"));
+    std::string errors = errors_.str();
+    EXPECT_EQ(errors.substr(0, errors.find("results.txt:5")),
               "results.txt:1: unknown command \"frobnicate\"\n"
               "results.txt:3: wrong number of arguments: wait takes MS, got 2\n"
               "results.txt:4: reg needs one of: set, delete, expect, expect-missing, dump\n");
+    for (int line = 5; line <= 10; ++line)
+        EXPECT_NE(errors.find("results.txt:" + std::to_string(line) + ": "), std::string::npos) << errors;
+    EXPECT_NE(errors.find("results.txt:6: no key 61: keys are numbered 0 to 60\n"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("results.txt:9: no key of either keyboard panel shows \"Hyper\"\n"), std::string::npos)
+        << errors;
     EXPECT_EQ(device::Now(), 0u) << "nothing ran";
-    EXPECT_EQ(runner_.Results().size(), 3u);
+    EXPECT_EQ(runner_.Results().size(), 9u);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "failure.png")) << "no screen to keep when nothing ran";
 }
 

@@ -1,0 +1,20 @@
+// Checks of a command's arguments made when the script is read, so that a
+// bad number or word anywhere is reported before the first command runs.
+// Each is an ArgumentCheck for a command entry.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "script_line.h"
+
+using CheckResult = std::optional<std::string>;
+
+// The first argument is a whole number: milliseconds, a table number, ...
+CheckResult FirstUnsigned(std::span<const ScriptWord> args);
+CheckResult KeyNumberFirst(std::span<const ScriptWord> args);             // tap-key N
+CheckResult KeyNumberThenMilliseconds(std::span<const ScriptWord> args);  // hold-key N MS
+CheckResult AnswerWord(std::span<const ScriptWord> args);                 // msgbox answer ANSWER
+CheckResult RegistryValueWords(std::span<const ScriptWord> args);         // reg set KEY NAME TYPE [VALUE...]
+CheckResult KeyLabelOfEitherPanel(std::span<const ScriptWord> args);      // tap-label LABEL
