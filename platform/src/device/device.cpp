@@ -25,6 +25,7 @@
 #include "registry/registry_store.h"
 #include "setup/boot_record.h"
 #include "shell/input_services.h"
+#include "shell/shell.h"
 #include "user/idle_delivery.h"
 #include "user/user_state.h"
 
@@ -64,6 +65,7 @@ std::string RegistryFile(const std::string& imageFolder) { return (fs::path(imag
 // registry and the files.
 void StopRunning()
 {
+    platform::shell::StopShell();
     platform::shell::CloseInputServices();
     // Libraries unload first: their DllMain and destructors still see the
     // device, windows included.
@@ -101,6 +103,14 @@ bool LoadFactoryState()
     return true;
 }
 
+// The shell is the device's, not a joining program's: it starts only where
+// the device itself opens.
+bool OpenShell()
+{
+    platform::shell::StartShell();
+    return true;
+}
+
 bool IsDeviceImage(const fs::path& folder)
 {
     std::error_code error;
@@ -129,14 +139,14 @@ bool CreateFresh()
         fs::remove_all(pattern, error);
         return false;
     }
-    return LoadFactoryState();
+    return LoadFactoryState() && OpenShell();
 }
 
 bool OpenImage(const std::string& folder)
 {
     if (!IsDeviceImage(folder)) return CreateImage(folder);
     Close();
-    return Attach(folder, RegistryFile(folder), false);
+    return Attach(folder, RegistryFile(folder), false) && OpenShell();
 }
 
 // Only a device image or an empty folder is wiped: a mistyped path must not
@@ -152,7 +162,7 @@ bool CreateImage(const std::string& folder)
     fs::remove_all(folder, error);
     if (!fs::create_directories(folder, error) && error) return false;
     if (!Attach(folder, RegistryFile(folder), false)) return false;
-    return LoadFactoryState();
+    return LoadFactoryState() && OpenShell();
 }
 
 void Close()
@@ -184,6 +194,7 @@ std::vector<BootStep> Restart()
         return {};
     }
     StartClock();
+    OpenShell();
     return Boot();
 }
 

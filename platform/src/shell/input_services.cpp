@@ -2,10 +2,10 @@
 
 #include <device/sip.h>
 
+#include "apps/text_editor.h"
 #include "com/com_runtime.h"
 #include "shell/letter_recogniser.h"
 #include "shell/sip_manager.h"
-#include "shell/text_editor.h"
 
 namespace platform::shell {
 
@@ -18,7 +18,7 @@ void CloseInputServices()
     device::ClearCallbackLog();
     device::ClearSipEventLog();
     device::ClearSipPreferenceLog();
-    FocusedEditor().Clear();
+    apps::FocusedEditor().Clear();
     SetLetterRecogniserPresent(true);
 }
 

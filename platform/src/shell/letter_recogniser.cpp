@@ -8,6 +8,7 @@
 #include <device/sip.h>
 
 #include "comctl/image_list_table.h"
+#include "shell/writing_area.h"
 
 namespace {
 
@@ -59,7 +60,9 @@ HRESULT CreateLetterRecogniser(IUnknown* outer, REFIID riid, void** ppv)
 void SetLetterRecogniserPresent(bool isPresent) { present = isPresent; }
 
 LetterRecogniser::LetterRecogniser()
-    : PanelInputMethod(u"LetterRecognizer", kWritingArea), narrowImages(ButtonImages(16)), wideImages(ButtonImages(32))
+    : PanelInputMethod(u"LetterRecognizer", WritingAreaProcedure, kWritingArea),
+      narrowImages(ButtonImages(16)),
+      wideImages(ButtonImages(32))
 {
     live.push_back(this);
 }

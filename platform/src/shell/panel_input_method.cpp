@@ -4,10 +4,10 @@
 
 namespace {
 
-void RegisterPanelClass(const WCHAR* name)
+void RegisterPanelClass(const WCHAR* name, WNDPROC procedure)
 {
     WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpfnWndProc = procedure;
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     windowClass.lpszClassName = name;
     RegisterClassW(&windowClass);  // already registered on a later selection
@@ -17,8 +17,8 @@ void RegisterPanelClass(const WCHAR* name)
 
 namespace platform::shell {
 
-PanelInputMethod::PanelInputMethod(const WCHAR* windowClass, const RECT& place)
-    : windowClass(windowClass), place(place)
+PanelInputMethod::PanelInputMethod(const WCHAR* windowClass, WNDPROC procedure, const RECT& place)
+    : windowClass(windowClass), procedure(procedure), place(place)
 {
 }
 
@@ -29,7 +29,7 @@ PanelInputMethod::~PanelInputMethod()
 
 STDMETHODIMP PanelInputMethod::Select(HWND hwndSip)
 {
-    RegisterPanelClass(windowClass);
+    RegisterPanelClass(windowClass, procedure);
     window = CreateWindowExW(0, windowClass, u"", WS_CHILD, 0, 0, place.right - place.left, place.bottom - place.top,
                              hwndSip, nullptr, nullptr, nullptr);
     if (!window) return E_FAIL;

@@ -23,8 +23,9 @@ public:
     STDMETHOD(UserOptionsDlg)(HWND hwndParent) override;
 
 protected:
-    // WINDOW_CLASS names the panel window; PLACE is where the panel sits on the screen.
-    PanelInputMethod(const WCHAR* windowClass, const RECT& place);
+    // WINDOW_CLASS names the panel window, PROCEDURE draws it; PLACE is where
+    // the panel sits on the screen.
+    PanelInputMethod(const WCHAR* windowClass, WNDPROC procedure, const RECT& place);
     ~PanelInputMethod() override;
 
     // What the input method reports of itself: docked, on while shown, its place.
@@ -36,6 +37,7 @@ protected:
 
 private:
     const WCHAR* windowClass;
+    WNDPROC procedure;
     RECT place;
     HWND window = nullptr;            // a child of the SIP window while selected
     bool shown = false;               // between Showing and Hiding

@@ -1,6 +1,7 @@
 // The platform's own keyboard input method, the one a fresh device starts
-// with: a panel of 240 x 80 at the bottom of the input area. It draws
-// nothing; it is there to be made current, shown, hidden and deselected.
+// with: a panel of 240 x 80 at the bottom of the input area that draws a
+// plain keyboard. It types nothing; it is there to be made current, shown,
+// hidden and deselected.
 #pragma once
 
 #include "shell/panel_input_method.h"

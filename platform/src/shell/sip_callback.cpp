@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "apps/text_editor.h"
 #include "shell/callback_log.h"
-#include "shell/text_editor.h"
 
 using device::CallbackRecord;
 
@@ -43,7 +43,7 @@ STDMETHODIMP SipCallback::SendVirtualKey(BYTE bVK, DWORD dwFlags)
     record.virtualKey = bVK;
     record.flags = dwFlags;
     RecordCallback(record);
-    if (!(dwFlags & KEYEVENTF_KEYUP)) FocusedEditor().KeyDown(bVK);
+    if (!(dwFlags & KEYEVENTF_KEYUP)) apps::FocusedEditor().KeyDown(bVK);
     return S_OK;
 }
 
@@ -58,8 +58,8 @@ STDMETHODIMP SipCallback::SendCharEvents(UINT uVK, UINT uKeyFlags, UINT uChars, 
     record.characters.assign(puChars, puChars + uChars);
     RecordCallback(record);
     if (!(uKeyFlags & KeyStateDownFlag)) return S_OK;
-    if (uChars == 0) FocusedEditor().KeyDown(uVK);
-    for (UINT character : record.characters) FocusedEditor().Character(character);
+    if (uChars == 0) apps::FocusedEditor().KeyDown(uVK);
+    for (UINT character : record.characters) apps::FocusedEditor().Character(character);
     return S_OK;
 }
 
@@ -70,7 +70,7 @@ STDMETHODIMP SipCallback::SendString(BSTR ptszStr, DWORD dwChars)
     record.count = dwChars;
     record.characters.assign(ptszStr, ptszStr + dwChars);
     RecordCallback(record);
-    FocusedEditor().Text(std::u16string_view(ptszStr, dwChars));
+    apps::FocusedEditor().Text(std::u16string_view(ptszStr, dwChars));
     return S_OK;
 }
 

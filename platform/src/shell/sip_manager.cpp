@@ -64,6 +64,8 @@ void SipManager::Stop()
     running.reset();
 }
 
+bool SipManager::PanelShown() { return running && running->IsShown(); }
+
 void SipManager::KeyDeleted(const std::u16string& path)
 {
     if (running) running->ReleaseUnregistered(path);

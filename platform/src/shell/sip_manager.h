@@ -21,6 +21,8 @@ public:
     static SipManager& Running();
     // Releases the input methods and the SIP window; the next use starts afresh.
     static void Stop();
+    // Whether the panel is shown, without starting a manager to ask.
+    static bool PanelShown();
 
     SipManager();
     SipManager(const SipManager&) = delete;

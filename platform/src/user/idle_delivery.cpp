@@ -14,6 +14,8 @@ namespace platform::user {
 
 namespace {
 
+void (*idleWatcher)() = nullptr;
+
 // A handler may destroy or create windows: each list is copied, and every
 // window is looked up again before it is painted.
 void PaintEach(const std::vector<HWND>& handles)
@@ -31,7 +33,13 @@ void PaintTree(const std::shared_ptr<Window>& window)
     PaintEach(std::vector<HWND>(window->children));
 }
 
-void PaintAll() { PaintEach(std::vector<HWND>(Windows().TopLevel())); }
+void PaintAll()
+{
+    if (idleWatcher) idleWatcher();
+    PaintEach(std::vector<HWND>(Windows().TopLevel()));
+}
+
+void SetIdleWatcher(void (*watcher)()) { idleWatcher = watcher; }
 
 void RunTimersUntil(uint64_t until)
 {

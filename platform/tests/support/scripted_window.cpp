@@ -2,6 +2,7 @@
 
 #include <device/message_log.h>
 #include <device/paint.h>
+#include <device/shell.h>
 
 namespace {
 
@@ -28,6 +29,8 @@ ATOM RegisterScripted(LPCWSTR name, UINT style)
 void ScriptedWindows::SetUp()
 {
     FreshDevice::SetUp();
+    device::RemoveShell();
+    device::ClearMessageLog();
     ASSERT_NE(RegisterScripted(kPlainClass, 0), 0);
     ASSERT_NE(RegisterScripted(kDoubleTapClass, CS_DBLCLKS), 0);
 }

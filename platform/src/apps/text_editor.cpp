@@ -1,4 +1,4 @@
-#include "shell/text_editor.h"
+#include "apps/text_editor.h"
 
 #include <device/text_editor.h>
 #include <winuser.h>
@@ -14,15 +14,15 @@ bool IsIgnoredControl(UINT character) { return character < 0x20 || character == 
 
 }  // namespace
 
-namespace platform::shell {
+namespace platform::apps {
 
 void TextEditor::KeyDown(UINT virtualKey)
 {
     switch (virtualKey) {
     case VK_BACK: DeleteBeforeCaret(); break;
     case VK_DELETE: DeleteAfterCaret(); break;
-    case VK_LEFT: caret = PreviousPosition(); break;
-    case VK_RIGHT: caret = NextPosition(); break;
+    case VK_LEFT: MoveCaret(PreviousPosition()); break;
+    case VK_RIGHT: MoveCaret(NextPosition()); break;
     case VK_RETURN: Insert(kLineBreak); break;
     case VK_TAB: Insert(u'\t'); break;
     default: break;
@@ -50,20 +50,46 @@ void TextEditor::Text(std::u16string_view typed)
 
 void TextEditor::Clear()
 {
+    if (text.empty()) return;
     text.clear();
     caret = 0;
+    Changed();
 }
 
-void TextEditor::Insert(char16_t character) { text.insert(caret++, 1, character); }
+void TextEditor::Insert(char16_t character)
+{
+    text.insert(caret++, 1, character);
+    Changed();
+}
 
 void TextEditor::DeleteBeforeCaret()
 {
     size_t start = PreviousPosition();
+    if (start == caret) return;
     text.erase(start, caret - start);
     caret = start;
+    Changed();
 }
 
-void TextEditor::DeleteAfterCaret() { text.erase(caret, NextPosition() - caret); }
+void TextEditor::DeleteAfterCaret()
+{
+    size_t end = NextPosition();
+    if (end == caret) return;
+    text.erase(caret, end - caret);
+    Changed();
+}
+
+void TextEditor::MoveCaret(size_t position)
+{
+    if (position == caret) return;
+    caret = position;
+    Changed();
+}
+
+void TextEditor::Changed() const
+{
+    if (changed) changed();
+}
 
 size_t TextEditor::PreviousPosition() const
 {
@@ -85,14 +111,14 @@ TextEditor& FocusedEditor()
     return editor;
 }
 
-}  // namespace platform::shell
+}  // namespace platform::apps
 
 namespace device {
 
-std::u16string EditorText() { return platform::shell::FocusedEditor().Contents(); }
+std::u16string EditorText() { return platform::apps::FocusedEditor().Contents(); }
 
-size_t EditorCaret() { return platform::shell::FocusedEditor().Caret(); }
+size_t EditorCaret() { return platform::apps::FocusedEditor().Caret(); }
 
-void ClearEditor() { platform::shell::FocusedEditor().Clear(); }
+void ClearEditor() { platform::apps::FocusedEditor().Clear(); }
 
 }  // namespace device
