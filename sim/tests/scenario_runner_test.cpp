@@ -45,9 +45,9 @@ TEST_F(ScenarioRunnerTest, ABadLineStopsTheRunBeforeAnyCommandRuns)
 
 TEST_F(ScenarioRunnerTest, AFailingCommandStopsTheRunAtItsLine)
 {
-    ScriptRun run = RunScript("wait 5\nwait -3\nwait 7\n");
+    ScriptRun run = RunScript("wait 5\ntap-key 3\nwait 7\n");
     EXPECT_FALSE(run.passed);
-    EXPECT_EQ(run.errors, "test.txt:2: bad number \"-3\": write 0 to 4294967295, or 0x and up to 8 hex digits\n");
+    EXPECT_EQ(run.errors, "test.txt:2: the current input method is keyboard, not finkeys: \"im select finkeys\" first\n");
     EXPECT_EQ(run.output.find("wait 7"), std::string::npos) << "the run ends at the failure";
     EXPECT_EQ(device::Now(), 5u);
 }

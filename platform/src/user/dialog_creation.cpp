@@ -5,6 +5,7 @@
 
 #include "user/dialog_state.h"
 #include "user/dialog_units.h"
+#include "user/work_area.h"
 
 namespace platform::user {
 
@@ -50,10 +51,18 @@ RECT PixelRect(short x, short y, short cx, short cy, DialogBaseUnits base)
     return {converted.left, converted.top, converted.left + converted.right, converted.top + converted.bottom};
 }
 
-// Without DS_ABSALIGN a dialog's place is counted from its owner's client area.
+// Without DS_ABSALIGN a dialog's place is counted from its owner's client
+// area; DS_CENTER puts it in the middle of the work area instead.
 RECT DialogPlace(const DialogTemplate& dialog, HWND owner, DialogBaseUnits base)
 {
     RECT place = PixelRect(dialog.x, dialog.y, dialog.cx, dialog.cy, base);
+    if (dialog.style & DS_CENTER) {
+        RECT area = WorkArea();
+        LONG width = place.right - place.left, height = place.bottom - place.top;
+        LONG left = area.left + (area.right - area.left - width) / 2;
+        LONG top = area.top + (area.bottom - area.top - height) / 2;
+        return {left, top, left + width, top + height};
+    }
     POINT origin{0, 0};
     if (owner && !(dialog.style & DS_ABSALIGN)) ClientToScreen(owner, &origin);
     OffsetRect(&place, origin.x, origin.y);
