@@ -37,4 +37,5 @@ struct CommandEntry {
     Block block = Block::None;
     Echo echo = Echo::Command;
     ArgumentCheck check = nullptr;
+    bool readsHostFiles = false;  // a bare @NAME argument names a file beside the script
 };

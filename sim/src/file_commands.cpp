@@ -127,9 +127,9 @@ CommandOutcome PackContainer(const CommandCall& call)
 
 const CommandEntry kCommands[] = {
     {"file", "put", "PATH CONTENT", "writes a file (\"text\" or @HOSTFILE), creating its folders", Needs::Device,
-     &Put},
+     &Put, Block::None, Echo::Command, nullptr, true},
     {"file", "expect", "PATH CONTENT", "checks a file's whole content (\"text\" or @HOSTFILE)", Needs::Device,
-     &Expect},
+     &Expect, Block::None, Echo::Command, nullptr, true},
     {"file", "expect-missing", "PATH", "checks that nothing exists at a path", Needs::Device, &ExpectMissing},
     {"file", "list", "PATH", "prints a folder's entries with their attributes", Needs::Device, &List},
     {"file", "tree", "PATH", "prints a folder and everything below it, files with their sizes", Needs::Device,

@@ -30,3 +30,16 @@ Parsed<std::string> ReadHostFile(const std::filesystem::path& path)
     if (file.bad()) return Parsed<std::string>::Failure(failure + "reading it failed");
     return bytes;
 }
+
+std::optional<std::string> HostFileProblem(std::span<const ScriptWord> args, const std::filesystem::path& folder)
+{
+    for (const ScriptWord& word : args) {
+        if (word.quoted || !word.text.starts_with('@')) continue;
+        std::filesystem::path path = folder / word.text.substr(1);
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error))
+            return "cannot read host file " + std::filesystem::absolute(path).lexically_normal().string() + ": " +
+                   Why(path);
+    }
+    return std::nullopt;
+}

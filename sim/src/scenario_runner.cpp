@@ -1,5 +1,7 @@
 #include "scenario_runner.h"
 
+#include <algorithm>
+
 #include <device/device.h>
 #include <device/dialogs.h>
 #include <device/faults.h>
@@ -7,6 +9,7 @@
 #include <device/paint.h>
 #include <device/screen.h>
 
+#include "host_file.h"
 #include "statement_executor.h"
 
 ScenarioRunner::ScenarioRunner(const CommandTable& commands, Transcript& transcript)
@@ -19,16 +22,13 @@ bool ScenarioRunner::Run(std::string_view scriptName, std::string_view text,
 {
     scriptName_ = std::string(scriptName);
     results_.clear();
-    Parsed<Script, ScriptError> script = ReadScript(text);
-    if (!script) {
-        results_.push_back({script.error().line, "", CommandResult::Outcome::Failed, 0, "", script.error().message});
-        return Fail(script.error());
-    }
-    std::optional<std::vector<ResolvedCommand>> commands = ResolveAll(*script);
+    std::vector<ScriptError> readErrors;
+    Script script = ReadScriptPastErrors(text, readErrors);
+    std::optional<std::vector<ResolvedCommand>> commands = ResolveAll(script, readErrors, scriptFolder);
     if (!commands) return false;
 
     RunContext context{transcript_, scriptFolder, {}};
-    script_ = &*script;
+    script_ = &script;
     resolved_ = &*commands;
     next_ = 0;
     error_.reset();
@@ -36,7 +36,7 @@ bool ScenarioRunner::Run(std::string_view scriptName, std::string_view text,
     while (RunNextStatement(context, nullptr)) {
     }
     device::SetUserHand({});
-    int lastLine = script->empty() ? 1 : script->back().command.number;
+    int lastLine = script.empty() ? 1 : script.back().command.number;
     RecordUnreached();
     if (!error_) {
         error_ = context.messageBoxes.UnusedAnswers(lastLine);
@@ -47,7 +47,7 @@ bool ScenarioRunner::Run(std::string_view scriptName, std::string_view text,
         WriteFailureScreen();
         return Fail(*error_);
     }
-    size_t count = script->size();
+    size_t count = script.size();
     transcript_.Note("passed: " + std::to_string(count) + (count == 1 ? " command" : " commands"));
     return true;
 }
@@ -77,25 +77,33 @@ bool ScenarioRunner::RunNextStatement(RunContext& context, HWND waitingDialog)
     return !error_;
 }
 
-// Every line is checked against the command table before the first one runs,
-// so a typo near the end does not cost a long run.
-std::optional<std::vector<ResolvedCommand>> ScenarioRunner::ResolveAll(const Script& script)
+// Every line is checked against the command table, and every host file it
+// names is looked for, before the first one runs, so a typo near the end does
+// not cost a long run; the bad lines are told in order, each with its error.
+std::optional<std::vector<ResolvedCommand>> ScenarioRunner::ResolveAll(const Script& script,
+                                                                       std::vector<ScriptError> errors,
+                                                                       const std::filesystem::path& scriptFolder)
 {
     std::vector<ResolvedCommand> commands;
-    bool allGood = true;
     for (const ScriptStatement& statement : script) {
         Parsed<ResolvedCommand, ScriptError> command = commands_.Resolve(statement);
         if (!command) {
-            results_.push_back({command.error().line, statement.command.source, CommandResult::Outcome::Failed, 0, "",
-                                command.error().message});
-            Fail(command.error());
-            allGood = false;
+            errors.push_back(command.error());
             continue;
         }
+        if (command->spec->readsHostFiles)
+            if (std::optional<std::string> problem = HostFileProblem(command->args, scriptFolder))
+                errors.push_back({statement.command.number, *problem});
         commands.push_back(*command);
     }
-    if (!allGood) return std::nullopt;
-    return commands;
+    if (errors.empty()) return commands;
+    std::stable_sort(errors.begin(), errors.end(),
+                     [](const ScriptError& a, const ScriptError& b) { return a.line < b.line; });
+    for (const ScriptError& error : errors) {
+        results_.push_back({error.line, "", CommandResult::Outcome::Failed, 0, "", error.message});
+        Fail(error);
+    }
+    return std::nullopt;
 }
 
 // Commands after a failure never ran; results list them all the same.

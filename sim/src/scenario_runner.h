@@ -34,7 +34,8 @@ private:
     // A modal dialog's loop calls it too, so the lines after the command that
     // opened the dialog act inside it.
     bool RunNextStatement(RunContext& context, HWND waitingDialog);
-    std::optional<std::vector<ResolvedCommand>> ResolveAll(const Script& script);
+    std::optional<std::vector<ResolvedCommand>> ResolveAll(const Script& script, std::vector<ScriptError> errors,
+                                                           const std::filesystem::path& scriptFolder);
     bool Fail(const ScriptError& error);
     void RecordUnreached();
     void WriteFailureScreen();

@@ -18,3 +18,7 @@ using Script = std::vector<ScriptStatement>;
 
 // Blank and comment-only lines are dropped; the first bad line is the error.
 Parsed<Script, ScriptError> ReadScript(std::string_view text);
+
+// The same, reading on past bad lines: they (and the indented lines under a
+// bad command) are left out of the script and told in ERRORS, in order.
+Script ReadScriptPastErrors(std::string_view text, std::vector<ScriptError>& errors);

@@ -94,7 +94,8 @@ TEST_F(RunResultsTest, JUnitCountsFailuresAndSkipsAndEscapesText)
 TEST_F(RunResultsTest, EveryBadLineIsReportedBeforeAnythingRuns)
 {
     EXPECT_FALSE(Run("frobnicate\nwait 5\nwait 1 2\nreg\nwait soon\ntap-key 61\nmsgbox answer maybe\n"
-                     "reg set HKCU\\T V qword 1\ntap-label Hyper\ntranslit select -1\n"));
+                     "reg set HKCU\\T V qword 1\ntap-label Hyper\ntranslit select -1\necho \"open\n"
+                     "file put \\Temp\\a.txt @missing.txt\n"));
     std::string errors = errors_.str();
     EXPECT_EQ(errors.substr(0, errors.find("results.txt:5")),
               "results.txt:1: unknown command \"frobnicate\"\n"
@@ -105,8 +106,13 @@ TEST_F(RunResultsTest, EveryBadLineIsReportedBeforeAnythingRuns)
     EXPECT_NE(errors.find("results.txt:6: no key 61: keys are numbered 0 to 60\n"), std::string::npos) << errors;
     EXPECT_NE(errors.find("results.txt:9: no key of either keyboard panel shows \"Hyper\"\n"), std::string::npos)
         << errors;
+    EXPECT_NE(errors.find("results.txt:11: unterminated string"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("results.txt:12: cannot read host file " + std::filesystem::absolute(".").lexically_normal().string() +
+                          "missing.txt: it does not exist\n"),
+              std::string::npos)
+        << errors;
     EXPECT_EQ(device::Now(), 0u) << "nothing ran";
-    EXPECT_EQ(runner_.Results().size(), 9u);
+    EXPECT_EQ(runner_.Results().size(), 11u);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "failure.png")) << "no screen to keep when nothing ran";
 }
 
