@@ -40,16 +40,16 @@ CommandOutcome New(const CommandCall& call)
     if (call.args.empty())
         return Replaced(call, device::CreateFresh(), "could not create a fresh device",
                         "a fresh device in a temporary folder");
-    const std::string& folder = call.args[0].text;
-    return Replaced(call, device::CreateImage(HostFolder(call.args[0])),
-                    "could not create a device image in " + folder, "a fresh device image in " + folder);
+    std::string folder = HostFolder(call.args[0]);
+    return Replaced(call, device::CreateImage(folder), "could not create a device image in " + folder,
+                    "a fresh device image in " + folder);
 }
 
 CommandOutcome Open(const CommandCall& call)
 {
     if (std::optional<std::string> unused = UnusedAnswers(call)) return CommandOutcome::Failed(*unused);
-    const std::string& folder = call.args[0].text;
-    return Replaced(call, device::OpenImage(HostFolder(call.args[0])), "could not open the device image in " + folder,
+    std::string folder = HostFolder(call.args[0]);
+    return Replaced(call, device::OpenImage(folder), "could not open the device image in " + folder,
                     "the device image in " + folder);
 }
 

@@ -14,12 +14,17 @@
 
 namespace {
 
-// A quoted word is the text itself; a bare @NAME names a host file beside the script.
-Parsed<std::string> Content(const ScriptWord& word, const std::filesystem::path& scriptFolder)
+// A quoted word is the text itself; a bare @NAME names a host file beside the
+// script, which the transcript names in full.
+Parsed<std::string> Content(const ScriptWord& word, const CommandCall& call)
 {
     if (word.quoted || !word.text.starts_with('@')) return word.text;
-    std::filesystem::path hostPath = scriptFolder / word.text.substr(1);
-    return ReadHostFile(hostPath);
+    std::filesystem::path hostPath = call.context.scriptFolder / word.text.substr(1);
+    Parsed<std::string> content = ReadHostFile(hostPath);
+    if (content)
+        call.context.transcript.Output("read " + std::filesystem::absolute(hostPath).lexically_normal().string() + " (" +
+                                       std::to_string(content->size()) + " bytes)");
+    return content;
 }
 
 std::string FirstDifference(const std::string& expected, const std::string& found)
@@ -33,7 +38,7 @@ CommandOutcome Put(const CommandCall& call)
 {
     Parsed<std::u16string> path = ParseDevicePath(call.args[0]);
     if (!path) return CommandOutcome::Failed(path.error());
-    Parsed<std::string> content = Content(call.args[1], call.context.scriptFolder);
+    Parsed<std::string> content = Content(call.args[1], call);
     if (!content) return CommandOutcome::Failed(content.error());
     DWORD status = device::WriteDeviceFile(*path, *content);
     if (status != ERROR_SUCCESS)
@@ -45,7 +50,7 @@ CommandOutcome Expect(const CommandCall& call)
 {
     Parsed<std::u16string> path = ParseDevicePath(call.args[0]);
     if (!path) return CommandOutcome::Failed(path.error());
-    Parsed<std::string> expected = Content(call.args[1], call.context.scriptFolder);
+    Parsed<std::string> expected = Content(call.args[1], call);
     if (!expected) return CommandOutcome::Failed(expected.error());
     std::string found;
     DWORD status = device::ReadDeviceFile(*path, found);
