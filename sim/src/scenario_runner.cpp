@@ -22,6 +22,8 @@ bool ScenarioRunner::Run(std::string_view scriptName, std::string_view text,
 {
     scriptName_ = std::string(scriptName);
     results_.clear();
+    std::error_code ignored;
+    if (!failureScreen_.empty()) std::filesystem::remove(failureScreen_, ignored);  // an earlier run's
     std::vector<ScriptError> readErrors;
     Script script = ReadScriptPastErrors(text, readErrors);
     std::optional<std::vector<ResolvedCommand>> commands = ResolveAll(script, readErrors, scriptFolder);

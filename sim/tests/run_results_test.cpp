@@ -116,6 +116,14 @@ TEST_F(RunResultsTest, EveryBadLineIsReportedBeforeAnythingRuns)
     EXPECT_FALSE(std::filesystem::exists(folder_ / "failure.png")) << "no screen to keep when nothing ran";
 }
 
+TEST_F(RunResultsTest, APassingRunLeavesNoScreenOfAnEarlierFailure)
+{
+    EXPECT_FALSE(Run(kScript));
+    ASSERT_TRUE(std::filesystem::exists(folder_ / "failure.png"));
+    EXPECT_TRUE(Run("echo \"fine\"\n"));
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "failure.png"));
+}
+
 TEST_F(RunResultsTest, AFileThatCannotBeWrittenIsSaidSo)
 {
     std::string error;
