@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include <nlohmann/json.hpp>
+#include <unistd.h>
 
 #include <device/clock.h>
 #include <device/image.h>
@@ -23,9 +24,18 @@ protected:
     void SetUp() override
     {
         FreshDevice::SetUp();
-        folder_ = std::filesystem::temp_directory_path() / "run_results_test";
+        // A folder of each test's own: ctest runs the tests of this file side by side.
+        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("run_results_test_" + std::string(test->name()) + "_" + std::to_string(getpid()));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
+    }
+
+    void TearDown() override
+    {
+        std::filesystem::remove_all(folder_);
+        FreshDevice::TearDown();
     }
 
     bool Run(const std::string& script)
