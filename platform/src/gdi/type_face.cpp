@@ -102,12 +102,12 @@ void TypeFace::Size(const LOGFONTW& font)
 // ascent, a cell height against the strike's), the smallest when all do.
 void TypeFace::SizeFromStrikes(const LOGFONTW& font)
 {
+    int wanted = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight > 0 ? font.lfHeight : kDefaultCharacterHeight;
     int chosen = -1, chosenHeight = 0;
     for (int index = 0; index < face_->num_fixed_sizes; ++index) {
         FT_Select_Size(face_, index);
         const FT_Size_Metrics& metrics = face_->size->metrics;
         int ascent = int(metrics.ascender >> 6), cell = int((metrics.ascender - metrics.descender) >> 6);
-        int wanted = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight > 0 ? font.lfHeight : kDefaultCharacterHeight;
         int height = font.lfHeight > 0 ? cell : ascent;
         bool better = chosen < 0 || (height <= wanted ? chosenHeight > wanted || height > chosenHeight
                                                       : chosenHeight > wanted && height < chosenHeight);
