@@ -14,24 +14,23 @@ CheckResult ProblemOf(const Parsed<T>& parsed)
     return parsed.error();
 }
 
-CheckResult KeyNumber(const ScriptWord& word)
+}  // namespace
+
+Parsed<int> ParseKeyNumber(const ScriptWord& word)
 {
     Parsed<int> key = ParseInteger(word);
-    if (!key) return key.error();
-    if (*key < 0 || *key >= kKeyCount)
-        return "no key " + word.text + ": keys are numbered 0 to " + std::to_string(kKeyCount - 1);
-    return std::nullopt;
+    if (key && (*key < 0 || *key >= kKeyCount))
+        return Parsed<int>::Failure("no key " + word.text + ": keys are numbered 0 to " + std::to_string(kKeyCount - 1));
+    return key;
 }
-
-}  // namespace
 
 CheckResult FirstUnsigned(std::span<const ScriptWord> args) { return ProblemOf(ParseUnsigned(args[0])); }
 
-CheckResult KeyNumberFirst(std::span<const ScriptWord> args) { return KeyNumber(args[0]); }
+CheckResult KeyNumberFirst(std::span<const ScriptWord> args) { return ProblemOf(ParseKeyNumber(args[0])); }
 
 CheckResult KeyNumberThenMilliseconds(std::span<const ScriptWord> args)
 {
-    if (CheckResult problem = KeyNumber(args[0])) return problem;
+    if (CheckResult problem = ProblemOf(ParseKeyNumber(args[0]))) return problem;
     return ProblemOf(ParseUnsigned(args[1]));
 }
 

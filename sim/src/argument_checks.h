@@ -7,9 +7,13 @@
 #include <span>
 #include <string>
 
+#include "parsed.h"
 #include "script_line.h"
 
 using CheckResult = std::optional<std::string>;
+
+// A keyboard key's number, 0 to 60.
+Parsed<int> ParseKeyNumber(const ScriptWord& word);
 
 // The first argument is a whole number: milliseconds, a table number, ...
 CheckResult FirstUnsigned(std::span<const ScriptWord> args);

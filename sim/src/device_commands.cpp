@@ -7,6 +7,7 @@
 
 #include "boot_steps.h"
 #include "command_families.h"
+#include "host_file.h"
 
 namespace {
 
@@ -19,12 +20,7 @@ std::optional<std::string> UnusedAnswers(const CommandCall& call)
 }
 
 // Relative folders are taken from the current directory, once, here.
-std::string HostFolder(const ScriptWord& word)
-{
-    std::error_code error;
-    std::filesystem::path absolute = std::filesystem::absolute(word.text, error);
-    return error ? word.text : absolute.lexically_normal().string();
-}
+std::string HostFolder(const ScriptWord& word) { return FullHostPath(word.text); }
 
 CommandOutcome Replaced(const CommandCall& call, bool created, const std::string& failure, const std::string& done)
 {

@@ -22,7 +22,7 @@ Parsed<std::string> Content(const ScriptWord& word, const CommandCall& call)
     std::filesystem::path hostPath = call.context.scriptFolder / word.text.substr(1);
     Parsed<std::string> content = ReadHostFile(hostPath);
     if (content)
-        call.context.transcript.Output("read " + std::filesystem::absolute(hostPath).lexically_normal().string() + " (" +
+        call.context.transcript.Output("read " + FullHostPath(hostPath) + " (" +
                                        std::to_string(content->size()) + " bytes)");
     return content;
 }

@@ -17,17 +17,28 @@ std::string Why(const std::filesystem::path& path)
     return "no permission to read it";
 }
 
+std::string Unreadable(const std::filesystem::path& path, const std::string& why)
+{
+    return "cannot read host file " + FullHostPath(path) + ": " + why;
+}
+
 }  // namespace
+
+std::string FullHostPath(const std::filesystem::path& path)
+{
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path.string() : absolute.lexically_normal().string();
+}
 
 Parsed<std::string> ReadHostFile(const std::filesystem::path& path)
 {
-    std::string failure = "cannot read host file " + std::filesystem::absolute(path).lexically_normal().string() + ": ";
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return Parsed<std::string>::Failure(failure + Why(path));
+    if (!std::filesystem::is_regular_file(path, error)) return Parsed<std::string>::Failure(Unreadable(path, Why(path)));
     std::ifstream file(path, std::ios::binary);
-    if (!file) return Parsed<std::string>::Failure(failure + Why(path));
+    if (!file) return Parsed<std::string>::Failure(Unreadable(path, Why(path)));
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return Parsed<std::string>::Failure(failure + "reading it failed");
+    if (file.bad()) return Parsed<std::string>::Failure(Unreadable(path, "reading it failed"));
     return bytes;
 }
 
@@ -37,9 +48,7 @@ std::optional<std::string> HostFileProblem(std::span<const ScriptWord> args, con
         if (word.quoted || !word.text.starts_with('@')) continue;
         std::filesystem::path path = folder / word.text.substr(1);
         std::error_code error;
-        if (!std::filesystem::is_regular_file(path, error))
-            return "cannot read host file " + std::filesystem::absolute(path).lexically_normal().string() + ": " +
-                   Why(path);
+        if (!std::filesystem::is_regular_file(path, error)) return Unreadable(path, Why(path));
     }
     return std::nullopt;
 }

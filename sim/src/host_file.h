@@ -9,6 +9,10 @@
 #include "parsed.h"
 #include "script_line.h"
 
+// PATH in full, as the transcript names host files: absolute, with no "." or
+// ".." left; as given when the current folder cannot be known.
+std::string FullHostPath(const std::filesystem::path& path);
+
 // The whole file, or "cannot read host file /full/path: " and why (missing,
 // a folder, no permission, ...).
 Parsed<std::string> ReadHostFile(const std::filesystem::path& path);

@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int kLastKey = kKeyCount - 1;
-
 Parsed<const PanelLayout*> KeyboardShown()
 {
     std::string current = InputMethodName(device::CurrentInputMethod());
@@ -48,10 +46,8 @@ Parsed<POINT> CentreOfKey(const PanelLayout& layout, int key, const std::string&
 // The screen point at the centre of key N of the panel shown.
 Parsed<POINT> KeyCentre(const ScriptWord& word)
 {
-    Parsed<int> key = ParseInteger(word);
+    Parsed<int> key = ParseKeyNumber(word);
     if (!key) return Parsed<POINT>::Failure(key.error());
-    if (*key < 0 || *key > kLastKey)
-        return Parsed<POINT>::Failure("no key " + word.text + ": keys are numbered 0 to " + std::to_string(kLastKey));
     Parsed<const PanelLayout*> layout = KeyboardShown();
     if (!layout) return Parsed<POINT>::Failure(layout.error());
     return CentreOfKey(**layout, *key, word.text);

@@ -174,3 +174,5 @@ Parsed<ScriptLine> TokenizeRow(std::string_view text, int number)
     return ScriptLine{number, !text.empty() && IsSpace(text.front()), source,
                       words ? words->words : std::vector<ScriptWord>{}};
 }
+
+bool IsIndented(std::string_view text) { return !text.empty() && (text.front() == ' ' || text.front() == '\t'); }

@@ -9,6 +9,9 @@
 
 Parsed<ScriptLine> TokenizeLine(std::string_view text, int number);
 
+// A line that starts with white space belongs to the command above it.
+bool IsIndented(std::string_view text);
+
 // A line of a block, a row of a table: kept as written, for commands that
 // compare rows as text (event lines quote with escapes of their own), with
 // only a # comment outside quotes and the outer white space cut; inside quotes

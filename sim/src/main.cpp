@@ -97,9 +97,9 @@ int RunDemo()
     ScenarioRunner runner(StandardCommands(), transcript);
     runner.WriteFailureScreenTo(std::filesystem::path(kDemoFolder) / "failure.png");
     bool passed = runner.Run("demo.txt", kDemoScript, ".");
-    std::filesystem::path folder = std::filesystem::absolute(kDemoFolder);
-    std::cout << "\nThe transcript is in " << (folder / "transcript.txt").string() << ",\nthe screenshots in "
-              << (folder / "*.png").string() << ".\n";
+    std::filesystem::path folder = kDemoFolder;
+    std::cout << "\nThe transcript is in " << FullHostPath(folder / "transcript.txt") << ",\nthe screenshots in "
+              << FullHostPath(folder / "*.png") << ".\n";
     return Finish(passed);
 }
 

@@ -6,6 +6,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host_file.h"
+
 const char* OutcomeName(CommandResult::Outcome outcome)
 {
     switch (outcome) {
@@ -22,7 +24,7 @@ bool Written(std::ofstream& stream, const std::filesystem::path& file, std::stri
 {
     stream.close();
     if (stream) return true;
-    error = "cannot write " + std::filesystem::absolute(file).string();
+    error = "cannot write " + FullHostPath(file);
     return false;
 }
 

@@ -123,7 +123,7 @@ void ScenarioRunner::WriteFailureScreen()
     device::DeliverPaints();
     std::string error;
     if (device::SavePng(device::CaptureScreen(), failureScreen_.string(), error))
-        transcript_.Note("the screen at the failure: " + std::filesystem::absolute(failureScreen_).string());
+        transcript_.Note("the screen at the failure: " + FullHostPath(failureScreen_));
     else
         transcript_.Error("pocketsim: " + error);
 }

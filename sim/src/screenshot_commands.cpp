@@ -3,9 +3,8 @@
 #include <device/screen.h>
 #include <device/sip.h>
 
-#include <filesystem>
-
 #include "command_families.h"
+#include "host_file.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ CommandOutcome Screenshot(const CommandCall& call)
     const std::string& file = call.args.back().text;
     std::string error;
     if (!device::SavePng(image, file, error)) return CommandOutcome::Failed(error);
-    call.context.transcript.Output("wrote " + std::filesystem::absolute(file).lexically_normal().string() + " (" + std::to_string(image.width) + " x " +
+    call.context.transcript.Output("wrote " + FullHostPath(file) + " (" + std::to_string(image.width) + " x " +
                                    std::to_string(image.height) + ")");
     return CommandOutcome::Done();
 }

@@ -13,7 +13,7 @@ Script ReadScriptPastErrors(std::string_view text, std::vector<ScriptError>& err
         std::string_view raw = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         ++number;
-        bool indented = !raw.empty() && (raw.front() == ' ' || raw.front() == '\t');
+        bool indented = IsIndented(raw);
         if (indented && underBadCommand) continue;
         Parsed<ScriptLine> line = indented ? TokenizeRow(raw, number) : TokenizeLine(raw, number);
         if (!line) {

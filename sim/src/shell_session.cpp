@@ -12,8 +12,6 @@ namespace {
 
 const char kSourceName[] = "shell";
 
-bool IsIndented(const std::string& line) { return !line.empty() && (line.front() == ' ' || line.front() == '\t'); }
-
 bool IsQuit(const ScriptLine& line)
 {
     return line.words.size() == 1 && (line.words[0].text == "quit" || line.words[0].text == "exit");
