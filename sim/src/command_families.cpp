@@ -6,6 +6,7 @@ CommandTable BuildStandardCommands()
 {
     CommandTable table;
     AddDeviceCommands(table);
+    AddDeviceMarkCommands(table);
     AddBootCommands(table);
     AddProgramCommands(table);
     AddHelpCommands(table);

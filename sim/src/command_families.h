@@ -5,6 +5,7 @@
 #include "command_table.h"
 
 void AddDeviceCommands(CommandTable& table);
+void AddDeviceMarkCommands(CommandTable& table);
 void AddRegistryCommands(CommandTable& table);
 void AddFileCommands(CommandTable& table);
 void AddMessageBoxCommands(CommandTable& table);

@@ -6,6 +6,13 @@ namespace {
 
 using Resolved = Parsed<ResolvedCommand, ScriptError>;
 
+const CommandEntry* FindVerb(const std::vector<const CommandEntry*>& family, std::string_view verb)
+{
+    for (const CommandEntry* candidate : family)
+        if (candidate->verb == verb) return candidate;
+    return nullptr;
+}
+
 std::string ArgumentCountError(const CommandEntry& spec, size_t given)
 {
     std::string usage = spec.usage.empty() ? "no arguments" : std::string(spec.usage);
@@ -43,7 +50,8 @@ std::vector<const CommandEntry*> CommandTable::Family(const std::string& name) c
 std::string CommandTable::VerbList(const std::vector<const CommandEntry*>& family)
 {
     std::string list;
-    for (const CommandEntry* spec : family) list += (list.empty() ? "" : ", ") + std::string(spec->verb);
+    for (const CommandEntry* spec : family)
+        if (!spec->verb.empty()) list += (list.empty() ? "" : ", ") + std::string(spec->verb);
     return list;
 }
 
@@ -61,20 +69,16 @@ Resolved CommandTable::ResolveLine(const ScriptLine& line) const
     std::vector<const CommandEntry*> family = Family(first);
     if (family.empty()) return Resolved::Failure({line.number, "unknown command \"" + first + "\""});
 
-    const CommandEntry* spec = family.front();
-    size_t nameWords = 1;
-    if (!spec->verb.empty()) {
-        if (line.words.size() < 2)
-            return Resolved::Failure({line.number, first + " needs one of: " + VerbList(family)});
-        const std::string& verb = line.words[1].text;
-        spec = nullptr;
-        for (const CommandEntry* candidate : family)
-            if (candidate->verb == verb) spec = candidate;
-        if (!spec)
-            return Resolved::Failure({line.number, "unknown command \"" + first + " " + verb + "\" (" + first +
-                                                       " takes " + VerbList(family) + ")"});
-        nameWords = 2;
-    }
+    // A verb, when the second word is one, wins over a family's own
+    // whole-name command ("install expect-installed" against "install PACKAGE").
+    const CommandEntry* spec = line.words.size() >= 2 ? FindVerb(family, line.words[1].text) : nullptr;
+    size_t nameWords = spec ? 2 : 1;
+    if (!spec) spec = FindVerb(family, "");
+    if (!spec && line.words.size() < 2)
+        return Resolved::Failure({line.number, first + " needs one of: " + VerbList(family)});
+    if (!spec)
+        return Resolved::Failure({line.number, "unknown command \"" + first + " " + line.words[1].text + "\" (" +
+                                                   first + " takes " + VerbList(family) + ")"});
 
     size_t given = line.words.size() - nameWords;
     CommandArity arity = ArityOf(spec->usage);

@@ -19,6 +19,8 @@ const AttributeName kAttributes[] = {
     {FILE_ATTRIBUTE_NORMAL, "normal"},
 };
 
+}  // namespace
+
 std::string AttributeWords(DWORD attributes)
 {
     std::string words;
@@ -26,6 +28,8 @@ std::string AttributeWords(DWORD attributes)
         if (attributes & attribute.bit) words += (words.empty() ? "" : " ") + std::string(attribute.name);
     return words.empty() ? "-" : words;
 }
+
+namespace {
 
 // Columns line up by characters, not bytes.
 size_t CharacterCount(const std::string& utf8)

@@ -18,5 +18,8 @@ struct ListedEntry {
 // matches gives an empty list.
 DWORD ListDeviceEntries(const std::u16string& pattern, std::vector<ListedEntry>& entries);
 
+// "readonly inrom", "-" for none.
+std::string AttributeWords(DWORD attributes);
+
 // One line an entry: name, attributes in words, size of files.
 std::string FormatListing(const std::vector<ListedEntry>& entries);

@@ -1,8 +1,12 @@
 // progress expect: the bar of the last progress dialog, which is usually
 // gone by the time the command that showed it returns.
+#include <device/image.h>
+#include <device/paint.h>
 #include <device/progress_bars.h>
+#include <device/screen.h>
 
 #include "command_families.h"
+#include "host_file.h"
 #include "number_words.h"
 
 namespace {
@@ -47,9 +51,32 @@ CommandOutcome Expect(const CommandCall& call)
                                   Described(bar->minimum, bar->maximum, bar->position) + where);
 }
 
+// The screen at the moment the bar is full, before its dialog goes: the
+// watcher lets itself go once it has taken it.
+CommandOutcome ScreenshotAtEnd(const CommandCall& call)
+{
+    std::string file = call.args[0].text;
+    Transcript* transcript = &call.context.transcript;
+    device::WatchProgressBars([file, transcript](const device::ProgressBarRecord& bar) {
+        if (bar.position != bar.maximum) return;
+        device::WatchProgressBars(nullptr);
+        device::DeliverPaints();
+        device::Image image = device::CaptureScreen();
+        std::string error;
+        if (!device::SavePng(image, file, error))
+            transcript->Output("could not write the progress screenshot: " + error);
+        else
+            transcript->Output("wrote " + FullHostPath(file) + " (the progress bar at its end)");
+    });
+    return CommandOutcome::Done();
+}
+
 const CommandEntry kCommands[] = {
     {"progress", "expect", "LOW-HIGH POS", "checks the range and position of the last progress bar that moved",
      Needs::Device, &Expect},
+    {"progress", "screenshot-at-end", "FILE",
+     "writes the screen as a PNG file when the next progress bar that moves reaches its end", Needs::Device,
+     &ScreenshotAtEnd},
 };
 
 }  // namespace

@@ -21,6 +21,8 @@ const CommandEntry kSpecs[] = {
     {"wait", "", "MS", "", Needs::Nothing, &Nothing},
     {"events", "expect", "", "", Needs::Device, &Nothing, Block::Required},
     {"im", "select", "IM", "", Needs::Device, &Nothing, Block::None, Echo::Command, &OnlyKnownMethods},
+    {"install", "", "[PACKAGE]", "", Needs::Device, &Nothing},
+    {"install", "expect-installed", "yes|no", "", Needs::Device, &Nothing},
 };
 
 CommandTable TestTable()
@@ -77,6 +79,31 @@ TEST(CommandTableTest, FindsCommandsByFamilyAndVerbAndHandsOverTheRest)
     resolved = table.Resolve(Statement({"im", "select", "keyboard"}));
     ASSERT_TRUE(resolved) << resolved.error().message;
     EXPECT_EQ(resolved->args.size(), 1u) << "the check sees the arguments only";
+}
+
+TEST(CommandTableTest, AFamilyWithACommandOfItsOwnNameStillKnowsItsVerbs)
+{
+    CommandTable table = TestTable();
+    struct Case {
+        std::vector<std::string> words;
+        const char* verb;
+        size_t arguments;
+    };
+    const Case cases[] = {
+        {{"install"}, "", 0},
+        {{"install", "hebrew"}, "", 1},
+        {{"install", "expect-installed", "yes"}, "expect-installed", 1},
+    };
+    for (const Case& c : cases) {
+        Parsed<ResolvedCommand, ScriptError> resolved = table.Resolve(Statement(c.words));
+        ASSERT_TRUE(resolved) << resolved.error().message;
+        EXPECT_EQ(resolved->spec->verb, c.verb) << c.words.size();
+        EXPECT_EQ(resolved->args.size(), c.arguments) << c.words.size();
+    }
+    Parsed<ResolvedCommand, ScriptError> tooMany = table.Resolve(Statement({"install", "a", "b"}));
+    ASSERT_FALSE(tooMany);
+    EXPECT_NE(tooMany.error().message.find("install takes [PACKAGE], got 2"), std::string::npos)
+        << tooMany.error().message;
 }
 
 TEST(CommandTableTest, RefusesWhatNoCommandTakesAndSaysWhy)

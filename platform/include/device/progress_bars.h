@@ -4,6 +4,7 @@
 // the device closes or restarts.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,5 +19,12 @@ struct ProgressBarRecord {
 
 // None when no progress bar has changed since the device started.
 std::optional<ProgressBarRecord> LastProgressBar();
+
+// Called after each change of a progress bar, once the bar shows it: the
+// driver's chance to look at a dialog that works without a message loop.
+// One watcher at a time; an empty one stops watching, as the device's
+// closing or restart does.
+using ProgressBarWatcher = std::function<void(const ProgressBarRecord&)>;
+void WatchProgressBars(ProgressBarWatcher watcher);
 
 }  // namespace device

@@ -1,7 +1,9 @@
 // A readable listing of a registry subtree.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include <windef.h>
 
@@ -14,5 +16,15 @@ namespace device {
 // its subkeys, sorted by name. Empty when ROOT is not a predefined root or
 // PATH names no key.
 std::string DumpRegistry(HKEY root, const std::u16string& path);
+
+// The same subtree as records, in the same order: a key (no value name),
+// then its values (an empty name for the default value, the data as the
+// listing writes it).
+struct RegistryEntry {
+    std::string key;                   // "HKLM\nls", as stored
+    std::optional<std::string> value;  // none for the key itself
+    std::string text;                  // "dword:0x00000409"
+};
+std::vector<RegistryEntry> ListRegistry(HKEY root, const std::u16string& path);
 
 }  // namespace device

@@ -66,11 +66,11 @@ LRESULT MoveTo(HWND control, ProgressState& state, int64_t position)
 {
     int previous = state.position;
     state.position = Clamped(position, state);
-    NoteProgressBar(control, state.minimum, state.maximum, state.position);
     if (state.position != previous) {
         Redraw(control);
         UpdateWindow(control);
     }
+    NoteProgressBar(control, state.minimum, state.maximum, state.position);
     return previous;
 }
 

@@ -11,23 +11,18 @@
 namespace platform::registry {
 namespace {
 
-std::string ValueLine(const StoredValue& value)
-{
-    std::string name = value.name.empty() ? "@" : device::Utf8(value.name);
-    return name + " = " + ValueText(value.type, value.data) + "\n";
-}
-
-LONG DumpKey(KeyStore& store, KeyId key, const std::string& keyPath, std::string& listing)
+LONG ListKey(KeyStore& store, KeyId key, const std::string& keyPath, std::vector<device::RegistryEntry>& entries)
 {
     std::vector<StoredValue> values;
     std::vector<StoredKey> children;
     LONG error = store.Values(key, values);
     if (error == ERROR_SUCCESS) error = store.Children(key, children);
     if (error != ERROR_SUCCESS) return error;
-    listing += "[" + keyPath + "]\n";
-    for (const StoredValue& value : values) listing += ValueLine(value);
+    entries.push_back({keyPath, std::nullopt, {}});
+    for (const StoredValue& value : values)
+        entries.push_back({keyPath, device::Utf8(value.name), ValueText(value.type, value.data)});
     for (const StoredKey& child : children) {
-        error = DumpKey(store, child.id, keyPath + "\\" + device::Utf8(child.name), listing);
+        error = ListKey(store, child.id, keyPath + "\\" + device::Utf8(child.name), entries);
         if (error != ERROR_SUCCESS) return error;
     }
     return ERROR_SUCCESS;
@@ -53,20 +48,33 @@ LONG FindKey(KeyStore& store, const RootKey& root, const std::u16string& path, K
 
 namespace device {
 
-std::string DumpRegistry(HKEY root, const std::u16string& path)
+std::vector<RegistryEntry> ListRegistry(HKEY root, const std::u16string& path)
 {
     using namespace platform::registry;
     const RootKey* rootKey = FindRoot(root);
     if (!rootKey) return {};
-    std::string listing;
+    std::vector<RegistryEntry> entries;
     LONG error = Run(Access::Read, [&](RegistrySession& session) {
         KeyId key = 0;
         std::string keyPath;
         LONG status = FindKey(session.Store(), *rootKey, path, key, keyPath);
-        if (status == ERROR_SUCCESS) status = DumpKey(session.Store(), key, keyPath, listing);
+        if (status == ERROR_SUCCESS) status = ListKey(session.Store(), key, keyPath, entries);
         return status;
     });
-    return error == ERROR_SUCCESS ? listing : std::string();
+    return error == ERROR_SUCCESS ? entries : std::vector<RegistryEntry>();
+}
+
+std::string DumpRegistry(HKEY root, const std::u16string& path)
+{
+    std::string listing;
+    for (const RegistryEntry& entry : ListRegistry(root, path)) {
+        if (!entry.value) {
+            listing += "[" + entry.key + "]\n";
+            continue;
+        }
+        listing += (entry.value->empty() ? "@" : *entry.value) + " = " + entry.text + "\n";
+    }
+    return listing;
 }
 
 }  // namespace device
