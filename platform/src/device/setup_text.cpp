@@ -8,12 +8,12 @@
 namespace platform::device_setup {
 namespace {
 
-struct RootName {
+struct NamedRoot {
     std::string_view name;
     HKEY root;
 };
 
-const RootName kRoots[] = {
+const NamedRoot kRoots[] = {
     {"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},
     {"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
     {"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},
@@ -85,6 +85,20 @@ std::optional<std::string> TakeQuoted(std::string_view& s)
     return out;
 }
 
+std::optional<HKEY> RootNamed(std::string_view name)
+{
+    for (const NamedRoot& root : kRoots)
+        if (root.name == name) return root.root;
+    return std::nullopt;
+}
+
+std::string RootName(HKEY root)
+{
+    for (const NamedRoot& known : kRoots)
+        if (known.root == root) return std::string(known.name);
+    return std::string();
+}
+
 bool IsKeyLine(std::string_view line) { return line.front() == '['; }
 
 std::optional<RegistryKey> ParseKeyLine(std::string_view line)
@@ -92,14 +106,10 @@ std::optional<RegistryKey> ParseKeyLine(std::string_view line)
     if (line.back() != ']') return std::nullopt;
     std::string_view full = line.substr(1, line.size() - 2);
     size_t slash = full.find('\\');
-    std::string_view rootName = full.substr(0, slash);
-    for (const RootName& root : kRoots) {
-        if (root.name == rootName) {
-            std::string_view path = slash == std::string_view::npos ? std::string_view() : full.substr(slash + 1);
-            return RegistryKey{root.root, device::Utf16(path), {}};
-        }
-    }
-    return std::nullopt;
+    std::optional<HKEY> root = RootNamed(full.substr(0, slash));
+    if (!root) return std::nullopt;
+    std::string_view path = slash == std::string_view::npos ? std::string_view() : full.substr(slash + 1);
+    return RegistryKey{*root, device::Utf16(path), {}};
 }
 
 std::optional<RegistryValue> ParseValueLine(std::string_view line)

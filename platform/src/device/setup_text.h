@@ -41,6 +41,10 @@ std::string_view Trim(std::string_view s);
 // Reads a quoted string at the start of S and leaves S after it, trimmed.
 std::optional<std::string> TakeQuoted(std::string_view& s);
 
+// The root keys by the names the text gives them ("HKEY_CURRENT_USER").
+std::optional<HKEY> RootNamed(std::string_view name);
+std::string RootName(HKEY root);
+
 // A trimmed, non-empty line: "[...]" is a key, anything else a value.
 bool IsKeyLine(std::string_view line);
 std::optional<RegistryKey> ParseKeyLine(std::string_view line);
