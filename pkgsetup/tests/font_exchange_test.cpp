@@ -11,6 +11,9 @@ using Texts = std::vector<std::u16string>;
 
 const LPCWSTR kPlatformNames[] = {u"\\Windows\\tahoma.ttf", u"\\Windows\\tahomabd.ttf", u"\\Windows\\cour.ttf",
                                   u"\\Windows\\wince.nls"};
+// The fresh device's own, in ROM: what the platform's names show when no file
+// of the package lies over them.
+const char* const kRomContents[] = {"Tahoma (ROM)", "Tahoma Bold (ROM)", "Courier New (ROM)", "WINCENLS 106"};
 const LPCWSTR kParkedNames[] = {u"\\Windows\\qvtahoma.tt_", u"\\Windows\\qvtahomabd.tt_", u"\\Windows\\qvcour.tt_",
                                 u"\\Windows\\wince.nl_"};
 
@@ -22,7 +25,6 @@ protected:
     // under the platform's: each file holds its origin and name.
     void PlaceFiles(bool platformFiles, bool parkedFiles)
     {
-        DeleteFileW(u"\\Windows\\wince.nls");
         for (size_t i = 0; i < 4; ++i) {
             if (platformFiles) {
                 ASSERT_TRUE(device_files::Write(kPlatformNames[i], "platform " + std::to_string(i)));
@@ -48,7 +50,7 @@ TEST_F(FontExchangeTest, InstallationMovesThePackagesFilesOntoThePlatformsNames)
     EXPECT_TRUE(ExchangeFontFiles(ExchangeDirection::Uninstall));
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(Contents(kParkedNames[i]), "package " + std::to_string(i));
-        EXPECT_EQ(Contents(kPlatformNames[i]), "(none)");
+        EXPECT_EQ(Contents(kPlatformNames[i]), kRomContents[i]);
     }
     EXPECT_TRUE(device::MessageBoxLog().empty());
 }

@@ -168,7 +168,7 @@ TEST_F(InterfaceFilesTest, AnEntryNameThatIsNotAPlainFileNameIsRefusedAndItsData
         EXPECT_EQ(SetupErrorsShown(), Texts{c.shown}) << c.what;
         EXPECT_EQ(Contents(u"\\Windows\\after.mui"), "ok") << c.what << ": the refused data is skipped";
         EXPECT_EQ(device_files::List(u"\\*.*"), root) << c.what;
-        for (const char16_t* escaped : {u"\\evil.mui", u"\\Windows\\Start Menu\\evil.lnk", u"\\Windows\\C*"})
+        for (const char16_t* escaped : {u"\\evil.mui", u"\\Windows\\Start Menu\\evil.lnk", u"\\Windows\\C*.mui"})
             EXPECT_TRUE(device_files::List(escaped).empty()) << c.what << ": " << device::Utf8(escaped);
     }
 }

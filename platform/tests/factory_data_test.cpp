@@ -17,7 +17,8 @@ TEST(FactoryDataTest, ReadsKeysValuesFoldersAndFiles)
         "@=\"default \\\"quoted\\\" \\\\ text\"\n"
         "[HKEY_CURRENT_USER\\Empty]\n"
         "folder \"\\\\Windows\"\n"
-        "file \"\\\\Windows\\\\a.lnk\" \"19#\\\"\\\\Windows\\\\calc.exe\\\"\"\n");
+        "file \"\\\\Windows\\\\a.lnk\" \"19#\\\"\\\\Windows\\\\calc.exe\\\"\"\n"
+        "rom \"\\\\Windows\\\\wince.nls\" \"WINCENLS 106\"\n");
     ASSERT_EQ(data.error, "");
     ASSERT_EQ(data.keys.size(), 2u);
     EXPECT_EQ(data.keys[0].root, HKEY_LOCAL_MACHINE);
@@ -28,10 +29,12 @@ TEST(FactoryDataTest, ReadsKeysValuesFoldersAndFiles)
     EXPECT_EQ(data.keys[0].values[2].name, u"");
     EXPECT_EQ(data.keys[0].values[2].data.size(), (std::u16string(u"default \"quoted\" \\ text").size() + 1) * 2);
     EXPECT_TRUE(data.keys[1].values.empty());
-    ASSERT_EQ(data.files.size(), 2u);
-    EXPECT_TRUE(data.files[0].isFolder);
+    ASSERT_EQ(data.files.size(), 3u);
+    EXPECT_EQ(data.files[0].kind, platform::device_setup::FactoryFile::Kind::Folder);
     EXPECT_EQ(data.files[1].path, u"\\Windows\\a.lnk");
     EXPECT_EQ(data.files[1].content, "19#\"\\Windows\\calc.exe\"");
+    EXPECT_EQ(data.files[2].kind, platform::device_setup::FactoryFile::Kind::Rom);
+    EXPECT_EQ(data.files[2].content, "WINCENLS 106");
 }
 
 TEST(FactoryDataTest, NamesTheFirstLineItCannotRead)

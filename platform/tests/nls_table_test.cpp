@@ -1,5 +1,6 @@
 #include <string>
 
+#include <device/device_files.h>
 #include <windows.h>
 
 #include "device_files.h"
@@ -50,6 +51,8 @@ TEST_F(NlsTableTest, ATableThatIsMissingMalformedOrOfAnotherVersionIsNotSupporte
         {"no table", std::nullopt, ERROR_FILE_NOT_FOUND},
         {"the supported version again", "WINCENLS 106\n", ERROR_SUCCESS},
     };
+    // The fresh device's table is in ROM, where nothing could delete it.
+    ASSERT_TRUE(device::RemoveRomFile(u"\\Windows\\wince.nls"));
     for (const Case& c : cases) {
         DeleteFileW(u"\\Windows\\wince.nls");
         if (c.content) {

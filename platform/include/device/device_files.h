@@ -16,4 +16,8 @@ DWORD ReadDeviceFile(const std::u16string& path, std::string& bytes);
 // Creates the folders on the way that do not exist yet.
 DWORD WriteDeviceFile(const std::u16string& path, std::string_view bytes);
 
+// Makes the device one whose ROM lacks the file PATH, for a test of a
+// platform without it; false when the ROM holds no such file.
+bool RemoveRomFile(const std::u16string& path);
+
 }  // namespace device

@@ -1,136 +1,42 @@
 #include "device/factory_data.h"
 
-#include <charconv>
 #include <optional>
 
 #include <device/device_files.h>
 #include <device/text.h>
 #include <windows.h>
 
+#include "device/setup_text.h"
+#include "files/file_system.h"
+
 namespace platform::device_setup {
 namespace {
 
-struct RootName {
-    std::string_view name;
-    HKEY root;
+struct FileKindName {
+    std::string_view word;
+    FactoryFile::Kind kind;
 };
 
-const RootName kRoots[] = {
-    {"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},
-    {"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
-    {"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},
+const FileKindName kFileKinds[] = {
+    {"folder ", FactoryFile::Kind::Folder},
+    {"file ", FactoryFile::Kind::File},
+    {"rom ", FactoryFile::Kind::Rom},
 };
 
-std::string_view Trim(std::string_view s)
+const FileKindName* FileKindOf(std::string_view line)
 {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-    return s;
+    for (const FileKindName& kind : kFileKinds)
+        if (line.starts_with(kind.word)) return &kind;
+    return nullptr;
 }
 
-// Reads a quoted string at the start of S (\\ and \" escaped) and leaves S after it.
-std::optional<std::string> TakeQuoted(std::string_view& s)
+std::optional<FactoryFile> ParseFile(std::string_view line, FactoryFile::Kind kind)
 {
-    if (s.empty() || s.front() != '"') return std::nullopt;
-    std::string out;
-    size_t i = 1;
-    for (; i < s.size() && s[i] != '"'; ++i) {
-        if (s[i] == '\\' && i + 1 < s.size() && (s[i + 1] == '\\' || s[i + 1] == '"')) ++i;
-        out.push_back(s[i]);
-    }
-    if (i >= s.size()) return std::nullopt;
-    s.remove_prefix(i + 1);
-    s = Trim(s);
-    return out;
-}
-
-std::optional<FactoryKey> ParseKey(std::string_view line)
-{
-    if (line.back() != ']') return std::nullopt;
-    std::string_view full = line.substr(1, line.size() - 2);
-    size_t slash = full.find('\\');
-    std::string_view rootName = full.substr(0, slash);
-    for (const RootName& root : kRoots) {
-        if (root.name == rootName) {
-            std::string_view path = slash == std::string_view::npos ? std::string_view() : full.substr(slash + 1);
-            return FactoryKey{root.root, device::Utf16(path), {}};
-        }
-    }
-    return std::nullopt;
-}
-
-std::vector<BYTE> Utf16Bytes(const std::u16string& text)
-{
-    std::vector<BYTE> bytes;
-    for (char16_t unit : text) {
-        bytes.push_back(static_cast<BYTE>(unit & 0xFF));
-        bytes.push_back(static_cast<BYTE>(unit >> 8));
-    }
-    bytes.push_back(0);
-    bytes.push_back(0);
-    return bytes;
-}
-
-std::optional<std::vector<BYTE>> ParseHexBytes(std::string_view s)
-{
-    std::vector<BYTE> bytes;
-    while (!s.empty()) {
-        size_t comma = s.find(',');
-        std::string_view item = Trim(s.substr(0, comma));
-        unsigned value = 0;
-        auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), value, 16);
-        if (ec != std::errc() || end != item.data() + item.size() || value > 0xFF) return std::nullopt;
-        bytes.push_back(static_cast<BYTE>(value));
-        if (comma == std::string_view::npos) break;
-        s.remove_prefix(comma + 1);
-    }
-    return bytes;
-}
-
-std::optional<FactoryValue> ParseValue(std::string_view line)
-{
-    FactoryValue value{};
-    if (line.front() == '@') {
-        line.remove_prefix(1);
-    } else {
-        std::optional<std::string> name = TakeQuoted(line);
-        if (!name) return std::nullopt;
-        value.name = device::Utf16(*name);
-    }
-    if (line.empty() || line.front() != '=') return std::nullopt;
-    line = Trim(line.substr(1));
-    if (std::optional<std::string> text = TakeQuoted(line); text && line.empty()) {
-        value.type = REG_SZ;
-        value.data = Utf16Bytes(device::Utf16(*text));
-        return value;
-    }
-    if (line.starts_with("dword:")) {
-        std::string_view digits = line.substr(6);
-        DWORD number = 0;
-        auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number, 16);
-        if (ec != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-        value.type = REG_DWORD;
-        for (int shift = 0; shift < 32; shift += 8) value.data.push_back(static_cast<BYTE>(number >> shift));
-        return value;
-    }
-    if (line.starts_with("hex:")) {
-        std::optional<std::vector<BYTE>> bytes = ParseHexBytes(line.substr(4));
-        if (!bytes) return std::nullopt;
-        value.type = REG_BINARY;
-        value.data = *bytes;
-        return value;
-    }
-    return std::nullopt;
-}
-
-std::optional<FactoryFile> ParseFile(std::string_view line)
-{
-    bool isFolder = line.starts_with("folder ");
     line = Trim(line.substr(line.find(' ')));
     std::optional<std::string> path = TakeQuoted(line);
     if (!path) return std::nullopt;
-    FactoryFile file{device::Utf16(*path), isFolder, {}};
-    if (isFolder) return line.empty() ? std::optional<FactoryFile>(file) : std::nullopt;
+    FactoryFile file{device::Utf16(*path), kind, {}};
+    if (kind == FactoryFile::Kind::Folder) return line.empty() ? std::optional<FactoryFile>(file) : std::nullopt;
     std::optional<std::string> content = TakeQuoted(line);
     if (!content || !line.empty()) return std::nullopt;
     file.content = *content;
@@ -139,23 +45,23 @@ std::optional<FactoryFile> ParseFile(std::string_view line)
 
 bool ParseLine(std::string_view line, FactoryData& data)
 {
-    if (line.front() == '[') {
-        std::optional<FactoryKey> key = ParseKey(line);
+    if (IsKeyLine(line)) {
+        std::optional<RegistryKey> key = ParseKeyLine(line);
         if (key) data.keys.push_back(*key);
         return key.has_value();
     }
-    if (line.starts_with("folder ") || line.starts_with("file ")) {
-        std::optional<FactoryFile> file = ParseFile(line);
+    if (const FileKindName* kind = FileKindOf(line)) {
+        std::optional<FactoryFile> file = ParseFile(line, kind->kind);
         if (file) data.files.push_back(*file);
         return file.has_value();
     }
     if (data.keys.empty()) return false;
-    std::optional<FactoryValue> value = ParseValue(line);
+    std::optional<RegistryValue> value = ParseValueLine(line);
     if (value) data.keys.back().values.push_back(*value);
     return value.has_value();
 }
 
-bool WriteKey(const FactoryKey& key)
+bool WriteKey(const RegistryKey& key)
 {
     HKEY handle = nullptr;
     DWORD disposition = 0;
@@ -163,7 +69,7 @@ bool WriteKey(const FactoryKey& key)
         ERROR_SUCCESS)
         return false;
     bool ok = true;
-    for (const FactoryValue& value : key.values) {
+    for (const RegistryValue& value : key.values) {
         ok = RegSetValueExW(handle, value.name.c_str(), 0, value.type, value.data.data(),
                             static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS &&
              ok;
@@ -174,9 +80,12 @@ bool WriteKey(const FactoryKey& key)
 
 bool WriteFile(const FactoryFile& file)
 {
-    DWORD status = file.isFolder ? device::CreateDeviceFolders(file.path)
-                                 : device::WriteDeviceFile(file.path, file.content);
-    return status == ERROR_SUCCESS;
+    switch (file.kind) {
+    case FactoryFile::Kind::Folder: return device::CreateDeviceFolders(file.path) == ERROR_SUCCESS;
+    case FactoryFile::Kind::File: return device::WriteDeviceFile(file.path, file.content) == ERROR_SUCCESS;
+    case FactoryFile::Kind::Rom: return files::WriteRomFile(file.path.c_str(), file.content);
+    }
+    return false;
 }
 
 }  // namespace
@@ -184,22 +93,18 @@ bool WriteFile(const FactoryFile& file)
 FactoryData ParseFactoryData(std::string_view text)
 {
     FactoryData data;
-    int number = 0;
-    while (!text.empty() && data.error.empty()) {
-        size_t end = text.find('\n');
-        std::string_view line = Trim(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        ++number;
-        if (line.empty() || line.front() == '#') continue;
-        if (!ParseLine(line, data)) data.error = "line " + std::to_string(number) + ": " + std::string(line);
-    }
+    ForEachLine(text, [&](int number, std::string_view line) {
+        if (ParseLine(line, data)) return true;
+        data.error = "line " + std::to_string(number) + ": " + std::string(line);
+        return false;
+    });
     return data;
 }
 
 std::vector<std::string> ApplyFactoryData(const FactoryData& data)
 {
     std::vector<std::string> failures;
-    for (const FactoryKey& key : data.keys)
+    for (const RegistryKey& key : data.keys)
         if (!WriteKey(key)) failures.push_back("key " + device::Utf8(key.path));
     for (const FactoryFile& file : data.files)
         if (!WriteFile(file)) failures.push_back("file " + device::Utf8(file.path));

@@ -8,28 +8,19 @@
 
 #include <windef.h>
 
+#include "device/setup_text.h"
+
 namespace platform::device_setup {
 
-struct FactoryValue {
-    std::u16string name;  // empty for the default value
-    DWORD type;
-    std::vector<BYTE> data;
-};
-
-struct FactoryKey {
-    HKEY root;
-    std::u16string path;
-    std::vector<FactoryValue> values;
-};
-
 struct FactoryFile {
+    enum class Kind { Folder, File, Rom };
     std::u16string path;
-    bool isFolder;
+    Kind kind;
     std::string content;  // UTF-8; empty for folders
 };
 
 struct FactoryData {
-    std::vector<FactoryKey> keys;
+    std::vector<RegistryKey> keys;
     std::vector<FactoryFile> files;
     std::string error;  // the first line that could not be read, with its number
 };

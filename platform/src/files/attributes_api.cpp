@@ -15,13 +15,14 @@ DWORD WINAPI GetFileAttributesW(LPCWSTR lpFileName)
 }
 
 // Only the read-only, hidden, system and archive attributes can be set;
-// FILE_ATTRIBUTE_NORMAL alone clears them. The others are ignored.
+// FILE_ATTRIBUTE_NORMAL alone clears them. The others are ignored. ROM
+// files keep theirs.
 BOOL WINAPI SetFileAttributesW(LPCWSTR lpFileName, DWORD dwFileAttributes)
 {
     return OnVolume(FALSE, [&](Volume& volume) {
         std::optional<Location> at = volume.LocateExisting(lpFileName);
         if (!at) return FALSE;
-        if (at->IsRoot()) return BOOL(Fail(ERROR_ACCESS_DENIED));
+        if (at->IsRoot() || at->kind == EntryKind::Rom) return BOOL(Fail(ERROR_ACCESS_DENIED));
         return BOOL(volume.Attributes().Set(at->key, dwFileAttributes & kStoredAttributes));
     });
 }

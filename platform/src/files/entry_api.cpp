@@ -21,15 +21,18 @@ bool Delete(Volume& volume, LPCWSTR path)
 }
 
 // A name may be moved onto its own spelling in other case; a folder may not
-// be moved into itself.
+// be moved into itself. A file moved onto a ROM file's name shadows it; ROM
+// files, and folders holding them, stay where they are.
 bool Move(Volume& volume, LPCWSTR existing, LPCWSTR target)
 {
     std::optional<Location> from = volume.LocateExisting(existing);
     if (!from) return false;
     std::optional<Location> to = volume.Locate(target);
     if (!to) return false;
-    if (from->IsRoot()) return Fail(ERROR_ACCESS_DENIED);
-    if (to->kind != EntryKind::Missing && to->key != from->key) return Fail(ERROR_ALREADY_EXISTS);
+    if (from->IsRoot() || from->kind == EntryKind::Rom || volume.HoldsRomFiles(*from))
+        return Fail(ERROR_ACCESS_DENIED);
+    bool shadowsRom = to->kind == EntryKind::Rom && from->kind == EntryKind::File;
+    if (to->kind != EntryKind::Missing && !shadowsRom && to->key != from->key) return Fail(ERROR_ALREADY_EXISTS);
     if (to->keyAsGiven != from->key && IsAtOrBeneath(to->keyAsGiven, from->key)) return Fail(ERROR_ACCESS_DENIED);
     if (!NothingOpenAt(from->key)) return false;
     std::error_code error;
@@ -43,7 +46,8 @@ bool Move(Volume& volume, LPCWSTR existing, LPCWSTR target)
 
 // Copying reads the source as a handle with FILE_SHARE_READ would and
 // writes the target as an unshared one; the copy takes the source's
-// attributes. An existing target keeps its spelling.
+// attributes. An existing target keeps its spelling; a copy onto a ROM
+// file's name shadows it.
 bool Copy(Volume& volume, LPCWSTR existing, LPCWSTR target, bool failIfExists)
 {
     std::optional<Location> from = volume.LocateExisting(existing);
@@ -51,8 +55,8 @@ bool Copy(Volume& volume, LPCWSTR existing, LPCWSTR target, bool failIfExists)
     std::optional<Location> to = volume.Locate(target);
     if (!to) return false;
     if (from->kind == EntryKind::Folder) return Fail(ERROR_ACCESS_DENIED);
-    if (to->kind != EntryKind::Missing) {
-        if (failIfExists) return Fail(ERROR_FILE_EXISTS);
+    if (to->kind != EntryKind::Missing && failIfExists) return Fail(ERROR_FILE_EXISTS);
+    if (to->kind == EntryKind::File || to->kind == EntryKind::Folder) {
         if (to->kind == EntryKind::Folder || volume.IsReadOnly(*to)) return Fail(ERROR_ACCESS_DENIED);
         if (to->key == from->key) return Fail(ERROR_SHARING_VIOLATION);
         if (!SharingAllows(to->key, GENERIC_WRITE, 0)) return false;

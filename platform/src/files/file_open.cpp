@@ -56,6 +56,14 @@ std::optional<OpenedFile> CreateNew(Volume& volume, const Location& at, const Op
     return OpenedFile{fd, at.keyAsGiven, false};
 }
 
+// Written anew, a ROM file's name gets a RAM file that shadows it.
+std::optional<OpenedFile> ShadowRom(Volume& volume, const Location& at, const OpenRequest& request)
+{
+    std::optional<OpenedFile> opened = CreateNew(volume, at, request);
+    if (opened) opened->existed = true;
+    return opened;
+}
+
 }  // namespace
 
 std::optional<OpenedFile> OpenDeviceFile(const WCHAR* path, const OpenRequest& request)
@@ -65,7 +73,9 @@ std::optional<OpenedFile> OpenDeviceFile(const WCHAR* path, const OpenRequest& r
     std::optional<Location> at = volume->Locate(path);
     if (!at) return std::nullopt;
     if (at->kind == EntryKind::Folder) return Refuse(ERROR_ACCESS_DENIED);
-    return at->kind == EntryKind::File ? OpenExisting(*volume, *at, request) : CreateNew(*volume, *at, request);
+    if (at->kind == EntryKind::Missing) return CreateNew(*volume, *at, request);
+    if (at->kind == EntryKind::Rom && request.disposition == CREATE_ALWAYS) return ShadowRom(*volume, *at, request);
+    return OpenExisting(*volume, *at, request);
 }
 
 }  // namespace platform::files

@@ -25,7 +25,7 @@ bool Mount(const std::string& imageFolder)
     std::unique_ptr<AttributeStore> attributes =
         AttributeStore::Open((fs::path(imageFolder) / "attributes.db").string());
     if (!attributes) return false;
-    mounted = std::make_unique<Volume>(root, std::move(attributes));
+    mounted = std::make_unique<Volume>(root, std::move(attributes), RomFiles(fs::path(imageFolder) / "rom"));
     return true;
 }
 

@@ -36,7 +36,7 @@ std::optional<std::vector<WIN32_FIND_DATAW>> Matches(const Volume& volume, LPCWS
     if (!folder) return std::nullopt;
     if (folder->kind != EntryKind::Folder) return Refuse(ERROR_PATH_NOT_FOUND);
     std::vector<WIN32_FIND_DATAW> found;
-    for (const HostEntry& entry : volume.Tree().List(*folder)) {
+    for (const HostEntry& entry : volume.List(*folder)) {
         if (MatchesPattern(entry.name, pattern))
             found.push_back(FindData(entry, volume.AttributesOf(ChildKey(folder->key, entry.hostName), entry.kind)));
     }

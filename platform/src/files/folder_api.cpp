@@ -24,13 +24,15 @@ bool CreateFolder(Volume& volume, LPCWSTR path)
     return true;
 }
 
-// A read-only folder, like the root, cannot be removed.
+// A read-only folder, like the root, cannot be removed; one holding ROM
+// files is never empty.
 bool RemoveFolder(Volume& volume, LPCWSTR path)
 {
     std::optional<Location> at = volume.LocateExisting(path);
     if (!at) return false;
-    if (at->kind == EntryKind::File) return Fail(ERROR_DIRECTORY);
+    if (at->kind != EntryKind::Folder) return Fail(ERROR_DIRECTORY);
     if (at->IsRoot() || volume.IsReadOnly(*at)) return Fail(ERROR_ACCESS_DENIED);
+    if (volume.HoldsRomFiles(*at)) return Fail(ERROR_DIR_NOT_EMPTY);
     return volume.Remove(*at);
 }
 

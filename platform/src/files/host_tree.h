@@ -14,7 +14,8 @@
 
 namespace platform::files {
 
-enum class EntryKind { Missing, File, Folder, Foreign };
+// Rom: a ROM file where the file tree has no entry of that name.
+enum class EntryKind { Missing, File, Folder, Foreign, Rom };
 
 struct HostEntry {
     std::u16string name;   // the device's spelling of it
@@ -30,7 +31,8 @@ struct Location {
     std::string key;
     EntryKind kind;  // never Foreign
     // The same entry spelt as the caller gave its last component: what a
-    // create or rename writes.
+    // create or rename writes (for a ROM file, the RAM file that would
+    // shadow it).
     std::filesystem::path hostAsGiven;
     std::string keyAsGiven;
 

@@ -17,7 +17,7 @@ std::optional<files::Location> Locate(const std::u16string& devicePath)
 std::optional<std::string> HostFileOf(const std::u16string& devicePath)
 {
     std::optional<files::Location> at = Locate(devicePath);
-    if (!at || at->kind != files::EntryKind::File) return std::nullopt;
+    if (!at || (at->kind != files::EntryKind::File && at->kind != files::EntryKind::Rom)) return std::nullopt;
     return at->host.string();
 }
 

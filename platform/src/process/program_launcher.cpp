@@ -62,7 +62,7 @@ platform::process::Launched Run(const std::u16string& devicePath, const std::u16
 {
     std::optional<std::string> hostFile = platform::library::HostFileOf(devicePath);
     if (const platform::process::StandInProgram* standIn = platform::process::FindStandIn(devicePath, hostFile.has_value())) {
-        DWORD exitCode = standIn->run(commandLine);
+        DWORD exitCode = standIn->run(devicePath, commandLine);
         ending = "exit code " + std::to_string(exitCode);
         return {ERROR_SUCCESS, exitCode};
     }

@@ -4,6 +4,7 @@
 #include <pkfuncs.h>
 #include <winbase.h>
 
+#include "setup/removal_resume.h"
 #include "shell/help_viewer.h"
 
 namespace platform::process {
@@ -11,20 +12,27 @@ namespace platform::process {
 namespace {
 
 // A system program is up as soon as it runs.
-DWORD SignalAtOnce(const std::u16string& commandLine)
+DWORD SignalAtOnce(const std::u16string&, const std::u16string& commandLine)
 {
     if (!commandLine.empty()) SignalStarted(static_cast<DWORD>(_wtol(commandLine.c_str())));
     return 0;
 }
 
-// Started by the boot sequence (a launch number), it only reports that it
-// is up, so that a restart asked for during removal does not repeat at
-// every boot; started any other way, it restarts the device.
-DWORD RestartDevice(const std::u16string& commandLine)
+DWORD RunHelpViewer(const std::u16string&, const std::u16string& commandLine)
+{
+    return platform::shell::RunHelpViewer(commandLine);
+}
+
+// Started by the boot sequence (a launch number), it reports that it is up,
+// so that a restart asked for during removal does not repeat at every boot,
+// and resumes the removal waiting for that restart in its folder; started
+// any other way, it restarts the device.
+DWORD RestartDevice(const std::u16string& devicePath, const std::u16string& commandLine)
 {
     long launchNumber = _wtol(commandLine.c_str());
     if (launchNumber > 0) {
         SignalStarted(static_cast<DWORD>(launchNumber));
+        platform::setup::ResumeRemovalsFrom(devicePath.substr(0, devicePath.rfind(u'\\')));
         return 0;
     }
     return KernelIoControl(IOCTL_HAL_REBOOT, nullptr, 0, nullptr, 0, nullptr) ? 0 : 1;
@@ -34,7 +42,7 @@ const StandInProgram kStandIns[] = {
     {u"device.exe", true, &SignalAtOnce},
     {u"gwes.exe", true, &SignalAtOnce},
     {u"shell32.exe", true, &SignalAtOnce},
-    {u"peghelp.exe", true, &platform::shell::RunHelpViewer, &platform::shell::HelpViewerInstalled},
+    {u"peghelp.exe", true, &RunHelpViewer, &platform::shell::HelpViewerInstalled},
     {u"reboot.exe", false, &RestartDevice},
 };
 

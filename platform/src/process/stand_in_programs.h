@@ -12,7 +12,8 @@ namespace platform::process {
 struct StandInProgram {
     const char16_t* name;  // the file name, matched without regard to case
     bool inRom;            // the platform's own: in \Windows with no file in the file tree
-    DWORD (*run)(const std::u16string& commandLine);  // its exit code
+    // Its exit code, run from DEVICE_PATH.
+    DWORD (*run)(const std::u16string& devicePath, const std::u16string& commandLine);
     bool (*installed)() = nullptr;                     // null: always there
 };
 

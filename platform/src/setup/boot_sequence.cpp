@@ -11,6 +11,7 @@
 #include "process/started_signals.h"
 #include "setup/boot_record.h"
 #include "setup/launch_list.h"
+#include "setup/removal_resume.h"
 
 namespace {
 
@@ -78,6 +79,7 @@ std::vector<BootStep> Boot()
 {
     platform::process::ClearStartedSignals();
     lastBoot.clear();
+    platform::setup::ForgetResumedRemoval();
     for (const platform::setup::LaunchEntry& entry : platform::setup::ReadLaunchList()) lastBoot.push_back(Start(entry));
     return lastBoot;
 }
@@ -93,6 +95,10 @@ std::string DescribeBootStep(const BootStep& step)
 
 namespace platform::setup {
 
-void ForgetLastBoot() { lastBoot.clear(); }
+void ForgetLastBoot()
+{
+    lastBoot.clear();
+    ForgetResumedRemoval();
+}
 
 }  // namespace platform::setup
