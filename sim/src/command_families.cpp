@@ -25,6 +25,7 @@ CommandTable BuildStandardCommands()
     AddScreenshotCommands(table);
     AddDialogCommands(table);
     AddProgressCommands(table);
+    AddInstallCommands(table);
     AddSetupCommands(table);
     AddEchoCommands(table);
     return table;

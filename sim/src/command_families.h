@@ -25,6 +25,7 @@ void AddBootCommands(CommandTable& table);
 void AddProgramCommands(CommandTable& table);
 void AddHelpCommands(CommandTable& table);
 void AddSetupCommands(CommandTable& table);
+void AddInstallCommands(CommandTable& table);
 void AddProgressCommands(CommandTable& table);
 
 const CommandTable& StandardCommands();

@@ -4,6 +4,7 @@
 
 #include <device/boot.h>
 #include <device/device.h>
+#include <device/installer.h>
 
 #include "boot_steps.h"
 #include "command_families.h"
@@ -60,7 +61,12 @@ CommandOutcome Boot(const CommandCall& call)
 CommandOutcome Restart(const CommandCall& call)
 {
     std::string why = device::RestartPending() ? "restart asked for by a program" : "restart";
-    call.context.transcript.Output(why + "\n" + BootStepLines(device::Restart()));
+    std::string boot = BootStepLines(device::Restart());
+    // The package's restart program carries a removal on during the boot.
+    if (std::optional<device::RemovalOutcome> resumed = device::LastResumedRemoval())
+        boot += (boot.back() == '\n' ? "" : "\n") + std::string("the removal resumed at boot: ") +
+                device::DescribeRemovalOutcome(*resumed);
+    call.context.transcript.Output(why + "\n" + boot);
     return CommandOutcome::Done();
 }
 
