@@ -14,7 +14,7 @@
 #include "nls_support.h"
 #include "pen_table_values.h"
 #include "restart_program_path.h"
-#include "right_to_left.h"
+#include "right_to_left_languages.h"
 #include "setup_message.h"
 #include "shortcut_name_table.h"
 #include "start_menu_localization.h"

@@ -14,7 +14,7 @@
 #include "module_state.h"
 #include "mui_settings.h"
 #include "restart_program.h"
-#include "right_to_left.h"
+#include "right_to_left_languages.h"
 #include "setup_message.h"
 #include "shortcut_name_table.h"
 #include "start_menu_localization.h"
