@@ -9,8 +9,9 @@ namespace {
 const WCHAR kBootProgram[] = TEXT("bootsip.exe");
 
 struct LaunchSummary {
-    LONG highest = 1;  // the highest launch number in use, at least 1
-    LONG shell = 0;    // the shell's launch number; 0 when it has none
+    LONG highest = 1;         // the highest launch number in use, at least 1
+    bool hasShell = false;
+    LONG shell = 0;           // the shell's launch number, when it has one
 };
 
 LaunchSummary SummarizeLaunchList(HKEY init)
@@ -23,22 +24,32 @@ LaunchSummary SummarizeLaunchList(HKEY init)
         if (!depend && !launch) continue;
         LONG number = LaunchNumber(value.name);
         if (number >= summary.highest) summary.highest = number;
-        if (launch && _wcsicmp(value.text, kShellProgram) == 0) summary.shell = number;
+        if (launch && IsShellProgram(value.text)) {
+            summary.hasShell = true;
+            summary.shell = number;
+        }
     }
     return summary;
 }
 
-// The launch number of the last entry naming the boot program; 0 for none.
-LONG FindBootProgram(HKEY init)
+// The name of the first entry naming the boot program; false for none.
+bool FindBootProgram(HKEY init, LaunchValue& value)
 {
-    LONG found = 0;
-    LaunchValue value;
     for (DWORD index = 0; NextLaunchValue(init, index, value);) {
         if (value.type == REG_SZ && HasLaunchPrefix(value.name, kLaunchPrefix) &&
             _wcsicmp(value.text, kBootProgram) == 0)
-            found = LaunchNumber(value.name);
+            return true;
     }
-    return found;
+    return false;
+}
+
+// The dependency of the entry LAUNCH_NAME, under the same spelling of its number.
+void DeleteDependency(HKEY init, LPCWSTR launchName)
+{
+    WCHAR name[sizeof(LaunchValue::name) / sizeof(WCHAR)];
+    wcscpy(name, kDependPrefix);
+    wcscat(name, launchName + wcslen(kLaunchPrefix));
+    RegDeleteValueW(init, name);
 }
 
 void WriteDependency(HKEY init, LPCWSTR name, LONG shell)
@@ -49,6 +60,8 @@ void WriteDependency(HKEY init, LPCWSTR name, LONG shell)
 
 }  // namespace
 
+// Without a shell there is nothing to wait for: a dependency on 0 would
+// keep the program from ever starting.
 BOOL RegisterBootProgram()
 {
     UnregisterBootProgram();
@@ -59,23 +72,23 @@ BOOL RegisterBootProgram()
     WCHAR name[32];
     wsprintfW(name, TEXT("Launch%d"), number);
     WriteRegString(init, name, kBootProgram);
-    wsprintfW(name, TEXT("Depend%d"), number);
-    WriteDependency(init, name, summary.shell);
+    if (summary.hasShell) {
+        wsprintfW(name, TEXT("Depend%d"), number);
+        WriteDependency(init, name, summary.shell);
+    }
     RegCloseKey(init);
     return TRUE;
 }
 
+// Each entry goes under the name it was found by, so that another
+// program's entry with the same number stays; a walk begins again after
+// each deletion, which moves the values behind it.
 void UnregisterBootProgram()
 {
     HKEY init = nullptr;
     if (OpenSetupKey(HKEY_LOCAL_MACHINE, kInitKey, init) != ERROR_SUCCESS) return;
-    LONG number = FindBootProgram(init);
-    if (number != 0) {
-        WCHAR name[32];
-        wsprintfW(name, TEXT("Launch%d"), number);
-        RegDeleteValueW(init, name);
-        wsprintfW(name, TEXT("Depend%d"), number);
-        RegDeleteValueW(init, name);
-    }
+    LaunchValue value;
+    while (FindBootProgram(init, value) && RegDeleteValueW(init, value.name) == ERROR_SUCCESS)
+        DeleteDependency(init, value.name);
     RegCloseKey(init);
 }

@@ -5,10 +5,10 @@
 #include <windows.h>
 
 // Replaces any entry of the program with one numbered after the highest
-// number in use, depending on the shell's. FALSE when "init" cannot be
-// opened.
+// number in use, depending on the shell's when there is a shell. FALSE when
+// "init" cannot be opened.
 BOOL RegisterBootProgram();
 
-// Deletes the program's entry, found by its data; the names it deletes
-// carry no leading zero.
+// Deletes every entry of the program, found by its data, under the names
+// it was found by.
 void UnregisterBootProgram();

@@ -30,4 +30,22 @@ LONG LaunchNumber(LPCWSTR name)
     return _wtol(name + kPrefixLength);
 }
 
+bool IsShellProgram(LPCWSTR program)
+{
+    LPCWSTR name = program;
+    for (LPCWSTR at = program; *at; ++at)
+        if (*at == TEXT('\\')) name = at + 1;
+    return _wcsicmp(name, kShellProgram) == 0;
+}
+
+bool LaunchNumberTaken(HKEY init, LONG number)
+{
+    LaunchValue value;
+    for (DWORD index = 0; NextLaunchValue(init, index, value);) {
+        bool entry = HasLaunchPrefix(value.name, kLaunchPrefix) || HasLaunchPrefix(value.name, kDependPrefix);
+        if (entry && LaunchNumber(value.name) == number) return true;
+    }
+    return false;
+}
+
 LONG NextLaunchNumber(LONG number) { return static_cast<LONG>(static_cast<DWORD>(number) + 1); }

@@ -24,6 +24,13 @@ bool HasLaunchPrefix(LPCWSTR name, LPCWSTR prefix);
 // for a shorter name.
 LONG LaunchNumber(LPCWSTR name);
 
+// Whether PROGRAM names the shell, by its name alone or by a path.
+bool IsShellProgram(LPCWSTR program);
+
+// Whether any "Launch" or "Depend" value, of any type and however its
+// number is spelt, holds NUMBER.
+bool LaunchNumberTaken(HKEY init, LONG number);
+
 // N + 1, wrapping as the device's 32-bit arithmetic does.
 LONG NextLaunchNumber(LONG number);
 

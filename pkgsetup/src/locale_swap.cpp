@@ -56,30 +56,15 @@ bool WriteNlsValues(HKEY nls, const PackageLocale& package)
            PutOrDeleteDword(nls, kDefaultOcp, package.ocp) == ERROR_SUCCESS;
 }
 
-BOOL SwapNlsValues(const PackageLocale& package, SystemLocale& system)
+void ReadSystemLocale(HKEY nls, HKEY browser, SystemLocale& system)
 {
-    HKEY nls = nullptr;
-    if (OpenSetupKey(HKEY_LOCAL_MACHINE, kNlsKey, nls) != ERROR_SUCCESS) return Fail(TEXT("Registry error 4"));
     ReadDwordValue(nls, kDefaultLcid, system.lcid);
     ReadDwordValue(nls, kDefaultAcp, system.acp);
     ReadDwordValue(nls, kDefaultOcp, system.ocp);
     TheModuleState().preSwapSystemLcid = system.lcid;
-    bool written = WriteNlsValues(nls, package);
-    RegCloseKey(nls);
-    return written ? TRUE : Fail(TEXT("Registry error X"));
-}
-
-// A browser without a code page of its own has it saved as absent, as the
-// locale values are, so that the removal takes the package's away again.
-BOOL SwapBrowserCodePage(const PackageLocale& package, SystemLocale& system)
-{
-    HKEY browser = nullptr;
-    if (OpenSetupKey(HKEY_LOCAL_MACHINE, kBrowserKey, browser) != ERROR_SUCCESS)
-        return Fail(TEXT("Registry error 5"));
+    // A browser without a code page of its own has it saved as absent, as
+    // the locale values are, so that the removal takes the package's away.
     ReadDwordValue(browser, kDefaultCodePage, system.codePage);
-    bool written = PutOrDeleteDword(browser, kDefaultCodePage, package.codePage) == ERROR_SUCCESS;
-    RegCloseKey(browser);
-    return written ? TRUE : Fail(TEXT("Registry error X"));
 }
 
 bool SaveSystemLocale(HKEY product, const SystemLocale& system)
@@ -90,14 +75,40 @@ bool SaveSystemLocale(HKEY product, const SystemLocale& system)
            WriteRegDword(product, kDefaultCodePage, system.codePage) == ERROR_SUCCESS;
 }
 
+bool PutPackageLocale(HKEY nls, HKEY browser, const PackageLocale& package)
+{
+    return WriteNlsValues(nls, package) &&
+           PutOrDeleteDword(browser, kDefaultCodePage, package.codePage) == ERROR_SUCCESS;
+}
+
+// Every value is read before any is written, and the system's values are
+// saved before any of them is overwritten: whichever write fails, each
+// system value is either unchanged or saved in the product key, so the
+// removal's swap can put it back.
+BOOL SwapSystemValues(HKEY product, const PackageLocale& package, HKEY nls, HKEY browser)
+{
+    SystemLocale system;
+    ReadSystemLocale(nls, browser, system);
+    if (!SaveSystemLocale(product, system)) return Fail(TEXT("Registry error Y"));
+    if (!PutPackageLocale(nls, browser, package)) return Fail(TEXT("Registry error X"));
+    return TRUE;
+}
+
 BOOL SwapWithProductKey(HKEY product)
 {
     PackageLocale package{};
     if (!ReadPackageLocale(product, package)) return Fail(TEXT("Registry error X"));
-    SystemLocale system;
-    if (!SwapNlsValues(package, system) || !SwapBrowserCodePage(package, system)) return FALSE;
-    if (!SaveSystemLocale(product, system)) return Fail(TEXT("Registry error Y"));
-    return TRUE;
+    HKEY nls = nullptr;
+    if (OpenSetupKey(HKEY_LOCAL_MACHINE, kNlsKey, nls) != ERROR_SUCCESS) return Fail(TEXT("Registry error 4"));
+    HKEY browser = nullptr;
+    if (OpenSetupKey(HKEY_LOCAL_MACHINE, kBrowserKey, browser) != ERROR_SUCCESS) {
+        RegCloseKey(nls);
+        return Fail(TEXT("Registry error 5"));
+    }
+    BOOL swapped = SwapSystemValues(product, package, nls, browser);
+    RegCloseKey(browser);
+    RegCloseKey(nls);
+    return swapped;
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ LONG FreeNumberAfterShell(HKEY init)
     LaunchValue value;
     for (DWORD index = 0; NextLaunchValue(init, index, value);) {
         if (value.type != REG_SZ) continue;
-        if (_wcsicmp(value.text, kShellProgram) == 0) {
+        if (IsShellProgram(value.text)) {
             number = NextLaunchNumber(LaunchNumber(value.name));
             shellFound = true;
         } else if (!shellFound || LaunchNumber(value.name) == number) {
@@ -30,6 +30,15 @@ LONG FreeNumberAfterShell(HKEY init)
             break;
         }
     }
+    return number;
+}
+
+// Another program's entry is never overwritten, whatever the order the
+// registry lists the entries in.
+LONG FreeLaunchNumber(HKEY init)
+{
+    LONG number = FreeNumberAfterShell(init);
+    while (number != 0 && LaunchNumberTaken(init, number)) number = NextLaunchNumber(number);
     return number;
 }
 
@@ -49,7 +58,7 @@ DWORD RegisterRestartProgram(LPCWSTR installDirectory)
     HKEY init = nullptr;
     if (OpenSetupKey(HKEY_LOCAL_MACHINE, kInitKey, init) != ERROR_SUCCESS) return 0;
     WCHAR path[MAX_PATH];
-    LONG number = FreeNumberAfterShell(init);
+    LONG number = FreeLaunchNumber(init);
     // 0 already means "not registered" to the caller and "no first pass" in
     // the record, so an entry under it could never be found again.
     if (number == 0 || !RestartProgramPath(installDirectory, path)) {

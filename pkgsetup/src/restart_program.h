@@ -5,7 +5,8 @@
 #include <windows.h>
 
 // Enters the restart program of INSTALL_DIRECTORY under the first launch
-// number after the shell's that the entries following it leave free, and
+// number after the shell's that the entries following it leave free (moved
+// on past any number another entry holds), and
 // answers that number; 0, with nothing written, when "init" cannot be
 // opened, the list leaves only the number 0, or the program's path would
 // not fit.

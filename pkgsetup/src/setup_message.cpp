@@ -2,7 +2,12 @@
 
 #include "bounded_text.h"
 
-void ShowSetupError(LPCWSTR text) { MessageBoxW(nullptr, text, TEXT("QV Installation"), MB_OK); }
+void ShowSetupMessage(HWND owner, LPCWSTR text, UINT style)
+{
+    MessageBoxW(owner, text, TEXT("QV Installation"), style);
+}
+
+void ShowSetupError(LPCWSTR text) { ShowSetupMessage(nullptr, text, MB_OK); }
 
 void ShowFolderError(LPCWSTR text) { MessageBoxW(nullptr, text, TEXT("QV Instal Folder"), MB_OK); }
 

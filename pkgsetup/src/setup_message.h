@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+// TEXT with the caption "QV Installation" over OWNER in STYLE.
+void ShowSetupMessage(HWND owner, LPCWSTR text, UINT style);
+
 // TEXT with the caption "QV Installation", no owner, MB_OK.
 void ShowSetupError(LPCWSTR text);
 

@@ -67,19 +67,73 @@ TEST_F(BootLaunchTest, RegisteringTwiceLeavesOneEntryUnderTheSameNumber)
     EXPECT_EQ(Binary(HKEY_LOCAL_MACHINE, u"init", u"Depend51"), std::nullopt);
 }
 
-TEST_F(BootLaunchTest, WithoutAShellTheBootProgramDependsOnNothing)
+// A dependency on 0 would keep the program from ever starting.
+TEST_F(BootLaunchTest, TheBootProgramWaitsForTheShellHoweverItIsNamedAndForNothingWithoutOne)
 {
-    DeleteValue(HKEY_LOCAL_MACHINE, u"init", u"Launch50");
-    EXPECT_TRUE(RegisterBootProgram());
-    EXPECT_EQ(InitString(u"Launch51"), u"bootsip.exe") << "Depend50 still counts as a number in use";
-    EXPECT_EQ(Binary(HKEY_LOCAL_MACHINE, u"init", u"Depend51"), (Bytes{0x00, 0x00}));
+    struct Case {
+        const char* what;
+        LPCWSTR shell;  // Launch50's program; null: no Launch50
+        std::optional<Bytes> dependency;
+    };
+    const Case cases[] = {
+        {"by its name", u"shell32.exe", Bytes{0x32, 0x00}},
+        {"by a path", u"\\Windows\\Shell32.exe", Bytes{0x32, 0x00}},
+        {"no shell", nullptr, std::nullopt},
+        {"a program that only ends like the shell", u"\\Windows\\myshell32.exe", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(device::CreateFresh());
+        if (c.shell) SetString(HKEY_LOCAL_MACHINE, u"init", u"Launch50", c.shell);
+        else DeleteValue(HKEY_LOCAL_MACHINE, u"init", u"Launch50");
+
+        EXPECT_TRUE(RegisterBootProgram()) << c.what;
+        EXPECT_EQ(InitString(u"Launch51"), u"bootsip.exe") << c.what << ": Depend50 still counts as a number in use";
+        EXPECT_EQ(Binary(HKEY_LOCAL_MACHINE, u"init", u"Depend51"), c.dependency) << c.what;
+    }
 }
 
-TEST_F(BootLaunchTest, AnEntryWrittenWithALeadingZeroIsFoundButNotDeleted)
+// Another program's entry under the same number, spelt otherwise, stays;
+// every entry of the boot program goes, under the name it was found by.
+TEST_F(BootLaunchTest, OnlyTheBootProgramsOwnEntriesAreDeleted)
 {
-    SetString(HKEY_LOCAL_MACHINE, u"init", u"Launch07", u"BootSip.exe");
-    UnregisterBootProgram();
-    EXPECT_EQ(InitString(u"Launch07"), u"BootSip.exe");
+    struct Value {
+        LPCWSTR name;
+        LPCWSTR data;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Value> added;
+        std::vector<LPCWSTR> kept;
+        std::vector<LPCWSTR> deleted;
+    };
+    const Case cases[] = {
+        {"written by hand with a leading zero",
+         {{u"Launch7", u"other.exe"}, {u"Depend7", u"x"}, {u"Launch07", u"BootSip.exe"}, {u"Depend07", u"x"}},
+         {u"Launch7", u"Depend7"},
+         {u"Launch07", u"Depend07"}},
+        {"two entries, the other program's number first",
+         {{u"Launch60", u"other.exe"}, {u"Launch60x", u"bootsip.exe"}, {u"Depend60x", u"x"},
+          {u"launch61", u"bootsip.exe"}},
+         {u"Launch60"},
+         {u"Launch60x", u"Depend60x", u"launch61"}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(device::CreateFresh());
+        for (const Value& value : c.added) SetString(HKEY_LOCAL_MACHINE, u"init", value.name, value.data);
+        UnregisterBootProgram();
+        for (LPCWSTR name : c.kept) EXPECT_TRUE(InitString(name).has_value()) << c.what << ": " << device::Utf8(name);
+        for (LPCWSTR name : c.deleted) EXPECT_FALSE(InitString(name).has_value()) << c.what << ": " << device::Utf8(name);
+        EXPECT_TRUE(EntriesOf(u"bootsip.exe").empty()) << c.what;
+    }
+}
+
+TEST_F(BootLaunchTest, RegisteringOverAnEntryBesideAnotherProgramsKeepsBoth)
+{
+    SetString(HKEY_LOCAL_MACHINE, u"init", u"Launch60", u"other.exe");
+    SetString(HKEY_LOCAL_MACHINE, u"init", u"Launch60x", u"bootsip.exe");
+    EXPECT_TRUE(RegisterBootProgram());
+    EXPECT_EQ(InitString(u"Launch60"), u"other.exe");
+    EXPECT_EQ(EntriesOf(u"bootsip.exe"), std::vector<std::u16string>{u"Launch61"});
 }
 
 TEST_F(BootLaunchTest, TheRestartProgramTakesTheFirstFreeNumberAfterTheShell)
@@ -95,6 +149,9 @@ TEST_F(BootLaunchTest, TheRestartProgramTakesTheFirstFreeNumberAfterTheShell)
         {"nothing after the shell", {}, false, 51, u"Launch51"},
         {"Launch51 taken, then a gap", {{u"Launch51", u"a.exe"}, {u"Launch60", u"b.exe"}}, false, 52, u"Launch52"},
         {"no shell: one number per string value", {}, true, 2, u"Launch02"},
+        {"the number after the shell's listed later", {{u"Launch53", u"a.exe"}, {u"launch051", u"b.exe"}}, false, 52,
+         u"Launch52"},
+        {"a number held only by a dependency", {{u"Launch53", u"a.exe"}, {u"Depend51", u"x"}}, false, 52, u"Launch52"},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(device::TakeFaults().empty());

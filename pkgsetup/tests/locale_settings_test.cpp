@@ -162,11 +162,12 @@ TEST_F(LocaleSettingsTest, TheSwapStopsAtTheFirstFailureWithItsMessage)
         {"product key not opened", "RegCreateKeyExW", u"HKCU", kTestProductKey, u"Registry error 3", 0x409, 1252},
         {"nls not opened", "RegCreateKeyExW", u"HKLM", u"nls", u"Registry error 4", 0x409, 1252},
         {"a write into nls", "RegSetValueExW", u"HKLM\\nls", u"DefaultACP", u"Registry error X", 1049, 1252},
-        {"browser key not opened", "RegCreateKeyExW", u"HKLM", kTestBrowserKey, u"Registry error 5", 1049, 1252},
+        {"browser key not opened: before anything is written", "RegCreateKeyExW", u"HKLM", kTestBrowserKey,
+         u"Registry error 5", 0x409, 1252},
         {"the browser's write", "RegSetValueExW", u"HKLM\\" + std::u16string(kTestBrowserKey), u"Default_CodePage",
          u"Registry error X", 1049, 1252},
-        {"a write into the product key", "RegSetValueExW", u"HKCU\\" + std::u16string(kTestProductKey),
-         u"DefaultOCP", u"Registry error Y", 1049, 1251},
+        {"a write into the product key: before the system's values", "RegSetValueExW",
+         u"HKCU\\" + std::u16string(kTestProductKey), u"DefaultOCP", u"Registry error Y", 0x409, 1252},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(device::TakeFaults().empty());
@@ -180,6 +181,47 @@ TEST_F(LocaleSettingsTest, TheSwapStopsAtTheFirstFailureWithItsMessage)
         EXPECT_EQ(SetupErrorsShown(), Texts{c.message}) << c.what;
         EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, u"nls", u"DefaultLCID"), c.systemLcidAfter) << c.what;
         EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, kTestBrowserKey, u"Default_CodePage"), c.browserAfter) << c.what;
+    }
+}
+
+// A write that keeps failing stops the installation's swap and the
+// removal's at the same place; either way every system value is back
+// afterwards, from where it was saved.
+TEST_F(LocaleSettingsTest, WhicheverWriteFailsTheRemovalRestoresTheSystemLocale)
+{
+    struct Case {
+        std::u16string key;
+        LPCWSTR name;
+        LPCWSTR message;
+    };
+    const std::u16string product = u"HKCU\\" + std::u16string(kTestProductKey);
+    const std::u16string browser = u"HKLM\\" + std::u16string(kTestBrowserKey);
+    const Case cases[] = {
+        {product, u"DefaultLCID", u"Registry error Y"},   {product, u"DefaultACP", u"Registry error Y"},
+        {product, u"DefaultOCP", u"Registry error Y"},    {product, u"Default_CodePage", u"Registry error Y"},
+        {u"HKLM\\nls", u"TarvexLCID", u"Registry error X"}, {u"HKLM\\nls", u"DefaultLCID", u"Registry error X"},
+        {u"HKLM\\nls", u"DefaultACP", u"Registry error X"},  {u"HKLM\\nls", u"DefaultOCP", u"Registry error X"},
+        {browser, u"Default_CodePage", u"Registry error X"},
+    };
+    const LPCWSTR systemValues[] = {u"DefaultLCID", u"DefaultACP", u"DefaultOCP"};
+    for (const Case& c : cases) {
+        std::string what = device::Utf8(c.key + u" " + c.name);
+        EXPECT_TRUE(device::TakeFaults().empty());
+        ASSERT_TRUE(device::CreateFresh());
+        PlacePackageEntries();
+        std::vector<std::optional<DWORD>> before;
+        for (LPCWSTR name : systemValues) before.push_back(Dword(HKEY_LOCAL_MACHINE, u"nls", name));
+        std::optional<DWORD> browserBefore = Dword(HKEY_LOCAL_MACHINE, kTestBrowserKey, u"Default_CodePage");
+        device::FailRegistryCall("RegSetValueExW", c.key, c.name, ERROR_CANTWRITE);
+        AnswerOk(2);
+
+        EXPECT_FALSE(SwapLocaleSettings()) << what << ", installing";
+        EXPECT_FALSE(SwapLocaleSettings()) << what << ", removing";
+        EXPECT_EQ(SetupErrorsShown(), (Texts{c.message, c.message})) << what;
+        for (size_t i = 0; i < std::size(systemValues); ++i)
+            EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, u"nls", systemValues[i]), before[i])
+                << what << ": " << device::Utf8(systemValues[i]);
+        EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, kTestBrowserKey, u"Default_CodePage"), browserBefore) << what;
     }
 }
 

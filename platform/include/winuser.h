@@ -276,6 +276,13 @@ WINBASEAPI HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPC
                                        HINSTANCE hInstance, LPVOID lpParam);
 WINBASEAPI BOOL WINAPI DestroyWindow(HWND hWnd);
 WINBASEAPI BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow);
+
+// The system's cursors, loaded with no instance. The device draws none but
+// the wait cursor, which stands while long work runs.
+#define IDC_ARROW MAKEINTRESOURCEW(32512)
+#define IDC_WAIT MAKEINTRESOURCEW(32514)
+WINBASEAPI HCURSOR WINAPI LoadCursorW(HINSTANCE hInstance, LPCWSTR lpCursorName);
+WINBASEAPI HCURSOR WINAPI SetCursor(HCURSOR hCursor);
 WINBASEAPI BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
 WINBASEAPI BOOL WINAPI IsWindow(HWND hWnd);
 WINBASEAPI BOOL WINAPI IsWindowVisible(HWND hWnd);

@@ -40,11 +40,30 @@ CommandOutcome Start(const CommandCall& call)
     return CommandOutcome::Done();
 }
 
+std::string LastStartText()
+{
+    const std::vector<device::ProgramLaunch>& launches = device::ProgramLaunches();
+    return launches.empty() ? "none" : device::Utf8(launches.back().program);
+}
+
+// "none" stands for no start since the device opened or restarted.
+CommandOutcome ExpectLast(const CommandCall& call)
+{
+    const std::string& expected = call.args[0].text;
+    std::string found = LastStartText();
+    if (expected == "none" ? found == "none" : _wcsicmp(device::Utf16(expected).c_str(), device::Utf16(found).c_str()) == 0)
+        return CommandOutcome::Done();
+    return CommandOutcome::Failed("expected the last program started to be " + expected + ", found " + found);
+}
+
 const CommandEntry kCommands[] = {
     {"program", "place", "NAME", "copies a program the build made onto the device (bootsip: \\Windows\\bootsip.exe)",
      Needs::Device, &Place},
     {"program", "start", "PATH [COMMANDLINE]", "starts the program at PATH as an application would and waits for its end",
      Needs::Device, &Start},
+    {"program", "expect-last", "PATH|none",
+     "checks the program started last (by an application or the boot), or that none has started", Needs::Device,
+     &ExpectLast},
 };
 
 }  // namespace

@@ -20,7 +20,7 @@ const WCHAR kLibraryPath[] = u"\\Windows\\pkgsetup.dll";
 
 using OperationTable = std::span<const SetupOperation> (*)();
 
-const OperationTable kTables[] = {&SetupFileOperations, &StartMenuOperations};
+const OperationTable kTables[] = {&SetupFileOperations, &StartMenuOperations, &SetupFlowOperations};
 
 const SetupOperation* FindOperation(std::string_view name)
 {

@@ -33,3 +33,6 @@ std::span<const SetupOperation> SetupFileOperations();
 
 // The Start menu's and the shell paths' operations.
 std::span<const SetupOperation> StartMenuOperations();
+
+// The four exports the installer calls.
+std::span<const SetupOperation> SetupFlowOperations();
