@@ -60,12 +60,33 @@ Parsed<bool> AddFolder(const std::string& folder, std::map<std::string, std::str
     return true;
 }
 
+constexpr size_t kLongestShown = 64;
+constexpr size_t kShownStart = 44;
+
+size_t CharacterCount(const std::string& utf8)
+{
+    size_t count = 0;
+    for (unsigned char c : utf8) count += (c & 0xC0) != 0x80;
+    return count;
+}
+
+// A long value shows its start and its length: a rule table would take a
+// screen of its own.
+std::string Shortened(const std::string& text)
+{
+    if (text.size() <= kLongestShown) return text;
+    size_t cut = kShownStart;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    std::string end = text.back() == '"' ? "\"" : "";
+    return text.substr(0, cut) + "..." + end + " (" + std::to_string(CharacterCount(text)) + " characters)";
+}
+
 // A file's data without its digest, for people; the digest still tells
 // changed bytes of the same size apart.
 std::string Shown(const std::string& data)
 {
     size_t digest = data.rfind(" #");
-    return digest == std::string::npos ? data : data.substr(0, digest);
+    return Shortened(digest == std::string::npos ? data : data.substr(0, digest));
 }
 
 std::string Change(const std::string& path, const std::string& before, const std::string& after)

@@ -21,15 +21,16 @@ namespace {
 const char16_t kApplication[] = u"Tarvex Lexovia";
 const char kDefaultPackage[] = "russian";
 
-// A bare name is a package the build made; anything else is a folder.
-std::filesystem::path PackageFolder(std::span<const ScriptWord> args)
+// A bare name is a package the build made; anything else is a folder,
+// found from the script's folder as the files a script names are.
+std::filesystem::path PackageFolder(std::span<const ScriptWord> args, const std::filesystem::path& scriptFolder)
 {
     std::string given = args.empty() ? kDefaultPackage : args[0].text;
     std::filesystem::path built = std::filesystem::path(LEXOVIA_PACKAGE_FOLDER) / given;
     bool bare = given.find_first_of("/\\") == std::string::npos && given != "." && given != "..";
     if (bare && !std::string_view(LEXOVIA_PACKAGE_FOLDER).empty() && std::filesystem::is_directory(built))
         return built;
-    return FullHostPath(given);
+    return FullHostPath(scriptFolder / given);
 }
 
 std::string RestartNote()
@@ -39,7 +40,7 @@ std::string RestartNote()
 
 CommandOutcome Install(const CommandCall& call)
 {
-    std::filesystem::path folder = PackageFolder(call.args);
+    std::filesystem::path folder = PackageFolder(call.args, call.context.scriptFolder);
     device::InstallOutcome outcome = device::InstallPackage(folder.string());
     if (outcome.result == device::InstallOutcome::Result::Refused)
         return CommandOutcome::Failed("the installer refused " + folder.string() + ": " + outcome.message);
