@@ -12,9 +12,17 @@ bool JoinText(LPWSTR out, size_t capacity, LPCWSTR first, LPCWSTR second, LPCWST
     return true;
 }
 
+// A folder given with its trailing backslash ("\Program Files\Pack\")
+// must not give a path with two.
 bool ChildPath(LPWSTR out, size_t capacity, LPCWSTR folder, LPCWSTR name)
 {
-    return JoinText(out, capacity, folder, TEXT("\\"), name);
+    size_t folderLength = wcslen(folder), nameLength = wcslen(name);
+    if (folderLength > 0 && folder[folderLength - 1] == TEXT('\\')) --folderLength;
+    if (folderLength + 1 + nameLength >= capacity) return false;
+    memcpy(out, folder, folderLength * sizeof(WCHAR));
+    out[folderLength] = TEXT('\\');
+    memcpy(out + folderLength + 1, name, (nameLength + 1) * sizeof(WCHAR));
+    return true;
 }
 
 bool ReplaceSpan(LPWSTR text, size_t capacity, size_t at, size_t length, LPCWSTR replacement)

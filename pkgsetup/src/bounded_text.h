@@ -9,7 +9,8 @@
 // would not fit. The parts lie outside OUT.
 bool JoinText(LPWSTR out, size_t capacity, LPCWSTR first, LPCWSTR second, LPCWSTR third = TEXT(""));
 
-// FOLDER, a backslash and NAME, as a path into OUT; false when too long.
+// FOLDER (one trailing backslash dropped), a backslash and NAME, as a
+// path into OUT; false when too long.
 bool ChildPath(LPWSTR out, size_t capacity, LPCWSTR folder, LPCWSTR name);
 
 // TEXT with LENGTH code units at AT replaced by REPLACEMENT, in place;

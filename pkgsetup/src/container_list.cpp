@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "bounded_text.h"
 #include "setup_message.h"
 
 ContainerList::~ContainerList()
@@ -13,7 +14,10 @@ ContainerList::~ContainerList()
 BOOL ContainerList::Collect(LPCWSTR installDirectory)
 {
     WCHAR pattern[MAX_PATH];
-    wsprintfW(pattern, TEXT("%s\\mui_?.bin"), installDirectory);
+    if (!ChildPath(pattern, MAX_PATH, installDirectory, TEXT("mui_?.bin"))) {
+        ShowSetupError(installDirectory);
+        return FALSE;
+    }
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(pattern, &found);
     if (search == INVALID_HANDLE_VALUE) {
@@ -44,7 +48,10 @@ void ContainerList::Close(DWORD index)
 void ContainerList::Add(LPCWSTR installDirectory, LPCWSTR name)
 {
     WCHAR path[MAX_PATH];
-    wsprintfW(path, TEXT("%s\\%s"), installDirectory, name);
+    if (!ChildPath(path, MAX_PATH, installDirectory, name)) {
+        ShowSetupError(name);
+        return;
+    }
     HANDLE file =
         CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE || !Grow()) {

@@ -184,6 +184,22 @@ TEST_F(InterfaceFilesTest, AFileThatCannotBeCreatedIsReportedAndTheRestUnpacked)
     EXPECT_EQ(Contents(u"\\Windows\\free.mui"), "new");
 }
 
+TEST_F(InterfaceFilesTest, AnInstallDirectoryWithItsTrailingBackslashStillFindsItsContainers)
+{
+    PlaceContainer("mui_1.bin", EntryBytes("one.mui", "1"));
+    EXPECT_TRUE(ExtractInterfaceFiles((kInstall + u"\\").c_str()));
+    EXPECT_EQ(Contents(u"\\Windows\\one.mui"), "1");
+    EXPECT_TRUE(SetupErrorsShown().empty());
+}
+
+TEST_F(InterfaceFilesTest, AnInstallDirectoryTooLongForAPathIsReportedNotOverrun)
+{
+    std::u16string longDirectory = u"\\" + std::u16string(300, u'd');
+    AnswerOk(1);
+    EXPECT_FALSE(ExtractInterfaceFiles(longDirectory.c_str()));
+    EXPECT_EQ(SetupErrorsShown(), Texts{longDirectory});
+}
+
 TEST_F(InterfaceFilesTest, WithoutContainersOrDialogNothingIsUnpacked)
 {
     AnswerOk(1);

@@ -228,29 +228,33 @@ TEST_F(SetupHooksTest, WithoutInterfaceFilesTheStartMenuAndMuiStayButTheRestIsDo
 
 TEST_F(SetupHooksTest, OnlyRightToLeftLanguagesExchangeFontsOnInstallationAndTheFirstRemovalPass)
 {
-    // The package's files are missing, so every move fails but the table's
-    // at removal: the device's own table is parked.
-    struct Case {
-        DWORD lcid;
-        size_t installMessages, removalMessages;
-    };
-    const Case cases[] = {{1049, 0, 0}, {1025, 4, 3}, {1037, 4, 3}, {1065, 4, 3}};
-    for (const Case& c : cases) {
+    // The package's files lie under their parked names; installation puts
+    // them over the device's ROM files, the first removal pass parks them again.
+    const std::u16string parked[] = {u"\\Windows\\qvtahoma.tt_", u"\\Windows\\qvtahomabd.tt_",
+                                     u"\\Windows\\qvcour.tt_", u"\\Windows\\wince.nl_"};
+    const DWORD languages[] = {1049, 1025, 1037, 1065};
+    for (DWORD lcid : languages) {
         ASSERT_TRUE(device::CreateFresh());
         TheModuleState() = ModuleState{};
         PlacePackageEntries();
-        SetLanguage(c.lcid);
-        bool exchanged = c.installMessages != 0;
-        AnswerOk(1 + c.installMessages);
+        SetLanguage(lcid);
+        for (const std::u16string& path : parked)
+            ASSERT_EQ(device::WriteDeviceFile(path, "WINCENLS 106 package"), static_cast<DWORD>(ERROR_SUCCESS));
+        bool exchanged = lcid != 1049;
+        AnswerOk(1);
         EXPECT_EQ(Install(IDNO), codeINSTALL_EXIT_DONE);
-        EXPECT_EQ(BoxesShown().size(), 2 + c.installMessages) << c.lcid;
-        EXPECT_EQ(Dword(HKEY_CURRENT_USER, kTestProductKey, u"NLSSupported").has_value(), exchanged) << c.lcid;
+        EXPECT_EQ(BoxesShown().size(), 2u) << lcid;
+        EXPECT_EQ(FileExists(u"\\Windows\\wince.nl_"), !exchanged) << lcid;
+        EXPECT_EQ(Dword(HKEY_CURRENT_USER, kTestProductKey, u"NLSSupported").has_value(), exchanged) << lcid;
 
         device::ClearMessageBoxLog();
-        AnswerOk(1 + c.removalMessages);
-        EXPECT_EQ(Uninstall_Init(installer_, kInstall.c_str()), codeUNINSTALL_INIT_CANCEL) << c.lcid;
-        EXPECT_EQ(BoxesShown().size(), 1 + c.removalMessages) << c.lcid;
-        EXPECT_EQ(FileExists(u"\\Windows\\wince.nl_"), exchanged) << c.lcid;
+        AnswerOk(1);
+        EXPECT_EQ(Uninstall_Init(installer_, kInstall.c_str()), codeUNINSTALL_INIT_CANCEL) << lcid;
+        EXPECT_EQ(BoxesShown().size(), 1u) << lcid;
+        for (const std::u16string& path : parked) EXPECT_TRUE(FileExists(path)) << lcid;
+        std::string table;
+        ASSERT_EQ(device::ReadDeviceFile(u"\\Windows\\wince.nls", table), static_cast<DWORD>(ERROR_SUCCESS));
+        EXPECT_EQ(table, "WINCENLS 106") << lcid << ": the device's own table shows again";
     }
 }
 
