@@ -82,13 +82,17 @@ BOOL RegisterBootProgram()
 
 // Each entry goes under the name it was found by, so that another
 // program's entry with the same number stays; a walk begins again after
-// each deletion, which moves the values behind it.
+// each deletion, which moves the values behind it. The dependency goes
+// first: an entry stopped half-way by a power loss keeps the value by
+// which the next run finds it.
 void UnregisterBootProgram()
 {
     HKEY init = nullptr;
     if (OpenSetupKey(HKEY_LOCAL_MACHINE, kInitKey, init) != ERROR_SUCCESS) return;
     LaunchValue value;
-    while (FindBootProgram(init, value) && RegDeleteValueW(init, value.name) == ERROR_SUCCESS)
+    while (FindBootProgram(init, value)) {
         DeleteDependency(init, value.name);
+        if (RegDeleteValueW(init, value.name) != ERROR_SUCCESS) break;
+    }
     RegCloseKey(init);
 }

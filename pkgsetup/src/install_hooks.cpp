@@ -37,7 +37,7 @@ void LocalizeDevice(LPCWSTR installDirectory)
         BuildShortcutNameTable(state.packageLanguage);
         LocalizeStartMenu(state.packageLanguage, TRUE, FALSE);
     }
-    SwapLocaleSettings();
+    PutPackageLocaleInPlace();
     // After the swap, which finds the system language it names.
     if (interfaceFiles) WriteMuiSettings(state.interfaceLanguage);
     PlaceControlPanelApplet(installDirectory);

@@ -9,6 +9,10 @@
 namespace {
 
 const WCHAR kTarvexLcid[] = TEXT("TarvexLCID");
+// Present while the system holds the package's locale and the product key
+// the system's own: it tells a swap which way to go, and a flow run again
+// after a power loss that its half is done.
+const WCHAR kLocaleSwapped[] = TEXT("LocaleSwapped");
 
 // The product key's values, read before anything changes.
 struct PackageLocale {
@@ -81,17 +85,42 @@ bool PutPackageLocale(HKEY nls, HKEY browser, const PackageLocale& package)
            PutOrDeleteDword(browser, kDefaultCodePage, package.codePage) == ERROR_SUCCESS;
 }
 
-// Every value is read before any is written, and the system's values are
-// saved before any of them is overwritten: whichever write fails, each
-// system value is either unchanged or saved in the product key, so the
-// removal's swap can put it back.
+bool IsSwapped(HKEY product)
+{
+    DWORD swapped = 0;
+    return ReadDwordValue(product, kLocaleSwapped, swapped) && swapped != 0;
+}
+
+// The system's values are saved before any of them is overwritten, and the
+// mark is set before the first: a stop at any write leaves each system value
+// unchanged or saved, and the mark says whether there is anything to put back.
+BOOL PutProductValuesInPlace(HKEY product, const PackageLocale& package, HKEY nls, HKEY browser,
+                             const SystemLocale& system)
+{
+    if (!SaveSystemLocale(product, system) || WriteRegDword(product, kLocaleSwapped, 1) != ERROR_SUCCESS)
+        return Fail(TEXT("Registry error Y"));
+    if (!PutPackageLocale(nls, browser, package)) return Fail(TEXT("Registry error X"));
+    return TRUE;
+}
+
+// Going back, the saved values are written first and the mark goes once they
+// are all back; only then does the product key take the package's values.
+BOOL PutSavedValuesBack(HKEY product, const PackageLocale& saved, HKEY nls, HKEY browser,
+                        const SystemLocale& system)
+{
+    if (!PutPackageLocale(nls, browser, saved)) return Fail(TEXT("Registry error X"));
+    if (RegDeleteValueW(product, kLocaleSwapped) != ERROR_SUCCESS || !SaveSystemLocale(product, system))
+        return Fail(TEXT("Registry error Y"));
+    return TRUE;
+}
+
+// Every value is read before any is written.
 BOOL SwapSystemValues(HKEY product, const PackageLocale& package, HKEY nls, HKEY browser)
 {
     SystemLocale system;
     ReadSystemLocale(nls, browser, system);
-    if (!SaveSystemLocale(product, system)) return Fail(TEXT("Registry error Y"));
-    if (!PutPackageLocale(nls, browser, package)) return Fail(TEXT("Registry error X"));
-    return TRUE;
+    if (IsSwapped(product)) return PutSavedValuesBack(product, package, nls, browser, system);
+    return PutProductValuesInPlace(product, package, nls, browser, system);
 }
 
 BOOL SwapWithProductKey(HKEY product)
@@ -122,3 +151,16 @@ BOOL SwapLocaleSettings()
     RegCloseKey(product);
     return swapped;
 }
+
+bool IsLocaleSwapped()
+{
+    HKEY product = nullptr;
+    if (OpenSetupKey(HKEY_CURRENT_USER, kProductKey, product) != ERROR_SUCCESS) return false;
+    bool swapped = IsSwapped(product);
+    RegCloseKey(product);
+    return swapped;
+}
+
+BOOL PutPackageLocaleInPlace() { return IsLocaleSwapped() ? TRUE : SwapLocaleSettings(); }
+
+BOOL PutSystemLocaleBack() { return IsLocaleSwapped() ? SwapLocaleSettings() : TRUE; }

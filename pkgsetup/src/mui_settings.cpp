@@ -30,8 +30,11 @@ bool WriteUserMuiValue(DWORD language)
 
 BOOL WriteMuiSettings(DWORD language) { return WriteSystemMuiValues() && WriteUserMuiValue(language); }
 
+// A machine key already gone (a removal stopped by a power loss after
+// deleting it) does not keep the user's.
 BOOL DeleteMuiKeys()
 {
-    if (RegDeleteKeyW(HKEY_LOCAL_MACHINE, kMuiKey) != ERROR_SUCCESS) return FALSE;
+    LONG machine = RegDeleteKeyW(HKEY_LOCAL_MACHINE, kMuiKey);
+    if (machine != ERROR_SUCCESS && machine != ERROR_FILE_NOT_FOUND) return FALSE;
     return RegDeleteKeyW(HKEY_CURRENT_USER, kMuiKey) == ERROR_SUCCESS;
 }

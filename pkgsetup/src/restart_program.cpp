@@ -33,10 +33,21 @@ LONG FreeNumberAfterShell(HKEY init)
     return number;
 }
 
-// Another program's entry is never overwritten, whatever the order the
-// registry lists the entries in.
-LONG FreeLaunchNumber(HKEY init)
+// The entry a removal stopped by a power loss already made for PATH; 0 for none.
+LONG ExistingEntry(HKEY init, LPCWSTR path)
 {
+    LaunchValue value;
+    for (DWORD index = 0; NextLaunchValue(init, index, value);)
+        if (value.type == REG_SZ && HasLaunchPrefix(value.name, kLaunchPrefix) && _wcsicmp(value.text, path) == 0)
+            return LaunchNumber(value.name);
+    return 0;
+}
+
+// Another program's entry is never overwritten, whatever the order the
+// registry lists the entries in; the program's own is used again.
+LONG FreeLaunchNumber(HKEY init, LPCWSTR path)
+{
+    if (LONG existing = ExistingEntry(init, path)) return existing;
     LONG number = FreeNumberAfterShell(init);
     while (number != 0 && LaunchNumberTaken(init, number)) number = NextLaunchNumber(number);
     return number;
@@ -58,10 +69,10 @@ DWORD RegisterRestartProgram(LPCWSTR installDirectory)
     HKEY init = nullptr;
     if (OpenSetupKey(HKEY_LOCAL_MACHINE, kInitKey, init) != ERROR_SUCCESS) return 0;
     WCHAR path[MAX_PATH];
-    LONG number = FreeLaunchNumber(init);
+    LONG number = RestartProgramPath(installDirectory, path) ? FreeLaunchNumber(init, path) : 0;
     // 0 already means "not registered" to the caller and "no first pass" in
     // the record, so an entry under it could never be found again.
-    if (number == 0 || !RestartProgramPath(installDirectory, path)) {
+    if (number == 0) {
         RegCloseKey(init);
         return 0;
     }
@@ -80,8 +91,12 @@ BOOL UnregisterRestartProgram(DWORD number)
     Sleep(1000);
     HKEY init = nullptr;
     if (OpenSetupKey(HKEY_LOCAL_MACHINE, kInitKey, init) != ERROR_SUCCESS) return FALSE;
-    bool deleted = DeleteEntryValue(init, TEXT("Launch%0.2d"), number) &&
-                   DeleteEntryValue(init, TEXT("Depend%0.2d"), number);
+    // Each is tried, the dependency first: after a power loss between the
+    // two, the entry left still names the program, and the removal's next
+    // run finds it and uses its number again.
+    bool dependDeleted = DeleteEntryValue(init, TEXT("Depend%0.2d"), number);
+    bool launchDeleted = DeleteEntryValue(init, TEXT("Launch%0.2d"), number);
+    bool deleted = launchDeleted && dependDeleted;
     RegCloseKey(init);
     return deleted;
 }

@@ -49,7 +49,7 @@ bool UserAgreesToRestart(HWND parent)
 
 void RestoreDeviceSettings()
 {
-    SwapLocaleSettings();
+    PutSystemLocaleBack();
     DeleteMuiKeys();
     RemoveControlPanelApplet();
     UnregisterBootProgram();

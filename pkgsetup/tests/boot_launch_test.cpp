@@ -215,8 +215,27 @@ TEST_F(BootLaunchTest, UnregisteringTheRestartProgramWaitsAndReportsAValueItCann
         AnswerOk(1);
         EXPECT_FALSE(UnregisterRestartProgram(51)) << device::Utf8(c.message);
         EXPECT_EQ(SetupErrorsShown(), std::vector<std::u16string>{c.message});
-        DeleteAnyValue(HKEY_LOCAL_MACHINE, u"init", c.present);
+        EXPECT_EQ(InitString(c.present), std::nullopt) << "the value left goes all the same";
     }
+}
+
+// A removal stopped by a power loss runs its steps again: each must finish
+// what the stopped run began, not add to it.
+TEST_F(BootLaunchTest, EntriesLeftHalfWayByAPowerLossAreFinishedNotAddedTo)
+{
+    // The restart program's entry made once already, its dependency not yet.
+    SetString(HKEY_LOCAL_MACHINE, u"init", u"Launch51", u"\\Program Files\\Pack\\reboot.exe");
+    EXPECT_EQ(RegisterRestartProgram(u"\\Program Files\\Pack"), 51u);
+    EXPECT_EQ(EntriesOf(u"\\Program Files\\Pack\\reboot.exe"), std::vector<std::u16string>{u"Launch51"});
+    EXPECT_EQ(Binary(HKEY_LOCAL_MACHINE, u"init", u"Depend51"), kRestartDependency);
+
+    // The boot program's dependency deleted, its entry not yet: the entry is
+    // still found by what it names.
+    ASSERT_TRUE(RegisterBootProgram());
+    DeleteAnyValue(HKEY_LOCAL_MACHINE, u"init", u"Depend52");
+    UnregisterBootProgram();
+    EXPECT_TRUE(EntriesOf(u"bootsip.exe").empty());
+    EXPECT_EQ(InitString(u"Launch52"), std::nullopt);
 }
 
 TEST_F(BootLaunchTest, TheFirstPassIsReadOnceAndLeavesNothingBehind)

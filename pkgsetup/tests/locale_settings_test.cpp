@@ -277,6 +277,32 @@ TEST_F(LocaleSettingsTest, TheUsersMuiKeyStaysWhenTheMachinesCannotBeDeleted)
     EXPECT_FALSE(DeleteMuiKeys()) << "nothing left to delete";
 }
 
+// A flow run again after a power loss must not swap the locale back the
+// wrong way: each half swaps only while it is not done.
+TEST_F(LocaleSettingsTest, EachHalfOfTheSwapIsDoneOnceHoweverOftenItRuns)
+{
+    EXPECT_TRUE(PutSystemLocaleBack());
+    EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, u"nls", u"DefaultLCID"), 0x409u) << "nothing to put back yet";
+    EXPECT_TRUE(PutPackageLocaleInPlace());
+    EXPECT_TRUE(PutPackageLocaleInPlace());
+    EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, u"nls", u"DefaultLCID"), 1049u);
+    EXPECT_EQ(Dword(HKEY_CURRENT_USER, kTestProductKey, u"DefaultLCID"), 0x409u);
+    EXPECT_TRUE(PutSystemLocaleBack());
+    EXPECT_TRUE(PutSystemLocaleBack());
+    EXPECT_EQ(Dword(HKEY_LOCAL_MACHINE, u"nls", u"DefaultLCID"), 0x409u);
+    EXPECT_EQ(Dword(HKEY_CURRENT_USER, kTestProductKey, u"DefaultLCID"), 1049u);
+    EXPECT_EQ(Dword(HKEY_CURRENT_USER, kTestProductKey, u"LocaleSwapped"), std::nullopt);
+}
+
+TEST_F(LocaleSettingsTest, TheUsersMuiKeyGoesWhenTheMachinesIsAlreadyGone)
+{
+    ASSERT_TRUE(WriteMuiSettings(1049));
+    ASSERT_EQ(RegDeleteKeyW(HKEY_LOCAL_MACHINE, u"MUI"), ERROR_SUCCESS);
+    EXPECT_TRUE(DeleteMuiKeys());
+    HKEY user = nullptr;
+    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, u"MUI", 0, 0, &user), ERROR_SUCCESS);
+}
+
 TEST_F(LocaleSettingsTest, OnlyTheBuiltInPenTablesAreDeleted)
 {
     const LPCWSTR builtIn[] = {u"ExtendedLatin", u"Russian",   u"Greek",     u"Serbian",   u"Bulgarian",

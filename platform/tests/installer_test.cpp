@@ -161,6 +161,30 @@ TEST_F(InstallerTest, InstallsAndRemovesLeavingTheDeviceAsItWas)
     EXPECT_EQ(device::RemovePackage(kApplication).result, RemovalOutcome::Result::NotInstalled);
 }
 
+// What a power loss before "Instl" leaves: a record of what was being placed.
+TEST_F(InstallerTest, AnInstallationStoppedPartWayIsUndoneByTheNextRemovalOrInstallation)
+{
+    for (bool reinstall : {false, true}) {
+        ASSERT_EQ(Install().result, InstallOutcome::Result::Installed);
+        HKEY app = nullptr;
+        ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Apps\\Tarvex Test", 0, 0, &app), ERROR_SUCCESS);
+        RegDeleteValueW(app, u"Instl");
+        RegCloseKey(app);
+        EXPECT_TRUE(device::InstalledApplications().empty());
+        if (reinstall) {
+            RegDeleteKeyW(HKEY_CURRENT_USER, kHooksKey);
+            EXPECT_EQ(Install().result, InstallOutcome::Result::Installed);
+            EXPECT_EQ(HookCalls().size(), 2u) << "a clean installation, hooks and all";
+            EXPECT_EQ(device::RemovePackage(kApplication).result, RemovalOutcome::Result::Removed);
+        } else {
+            RegDeleteKeyW(HKEY_CURRENT_USER, kHooksKey);
+            EXPECT_EQ(device::RemovePackage(kApplication).result, RemovalOutcome::Result::Removed);
+            EXPECT_TRUE(HookCalls().empty()) << "the hooks never heard of an installation that did not finish";
+        }
+        EXPECT_EQ(DeviceState(), before_) << reinstall;
+    }
+}
+
 TEST_F(InstallerTest, AMalformedPackageIsRefusedBeforeAnythingIsPlaced)
 {
     const std::string header = "application \"Tarvex Test\"\ndirectory \"\\\\Program Files\\\\Test\"\n";

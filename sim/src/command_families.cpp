@@ -26,6 +26,7 @@ CommandTable BuildStandardCommands()
     AddDialogCommands(table);
     AddProgressCommands(table);
     AddInstallCommands(table);
+    AddPowerCommands(table);
     AddSetupCommands(table);
     AddEchoCommands(table);
     return table;

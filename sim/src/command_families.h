@@ -26,6 +26,7 @@ void AddProgramCommands(CommandTable& table);
 void AddHelpCommands(CommandTable& table);
 void AddSetupCommands(CommandTable& table);
 void AddInstallCommands(CommandTable& table);
+void AddPowerCommands(CommandTable& table);
 void AddProgressCommands(CommandTable& table);
 
 const CommandTable& StandardCommands();

@@ -19,9 +19,10 @@
 #include "kernel/message_box.h"
 #include "kernel/virtual_clock.h"
 #include "library/module_lifecycle.h"
-#include "registry/injected_failures.h"
+#include "power/power_supply.h"
 #include "process/device_programs.h"
 #include "process/host_program.h"
+#include "registry/injected_failures.h"
 #include "registry/registry_store.h"
 #include "setup/boot_record.h"
 #include "shell/input_services.h"
@@ -170,6 +171,7 @@ void Close()
     if (!current.open) return;
     StopRunning();
     platform::setup::ForgetLastBoot();
+    platform::power::ResetPower();
     platform::process::ResetSilenceLimit();
     platform::files::Unmount();
     platform::registry::Detach();

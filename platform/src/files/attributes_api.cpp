@@ -3,6 +3,7 @@
 
 #include "files/file_system.h"
 #include "files/host_error.h"
+#include "power/power_supply.h"
 
 using namespace platform::files;
 
@@ -19,10 +20,10 @@ DWORD WINAPI GetFileAttributesW(LPCWSTR lpFileName)
 // files keep theirs.
 BOOL WINAPI SetFileAttributesW(LPCWSTR lpFileName, DWORD dwFileAttributes)
 {
-    return OnVolume(FALSE, [&](Volume& volume) {
+    return platform::power::Counted(OnVolume(FALSE, [&](Volume& volume) {
         std::optional<Location> at = volume.LocateExisting(lpFileName);
         if (!at) return FALSE;
         if (at->IsRoot() || at->kind == EntryKind::Rom) return BOOL(Fail(ERROR_ACCESS_DENIED));
         return BOOL(volume.Attributes().Set(at->key, dwFileAttributes & kStoredAttributes));
-    });
+    }));
 }

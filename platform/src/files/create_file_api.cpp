@@ -5,6 +5,7 @@
 #include "files/open_file.h"
 #include "kernel/api_guard.h"
 #include "kernel/handle_table.h"
+#include "power/power_supply.h"
 
 namespace {
 
@@ -32,6 +33,10 @@ HANDLE Create(LPCWSTR path, DWORD access, DWORD share, DWORD disposition, DWORD 
     HANDLE handle = platform::kernel::Handles().Add(
         std::make_unique<OpenFile>(opened->fd, opened->key, request.access, request.share));
     bool reportsExisting = disposition == OPEN_ALWAYS || disposition == CREATE_ALWAYS;
+    // Opening changes nothing; creating or emptying a file does.
+    bool changed = disposition == CREATE_NEW || disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING ||
+                   (disposition == OPEN_ALWAYS && !opened->existed);
+    if (changed) platform::power::NoteWrite();
     SetLastError(opened->existed && reportsExisting ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
     return handle;
 }

@@ -6,6 +6,7 @@
 #include "files/file_system.h"
 #include "files/host_error.h"
 #include "files/sharing.h"
+#include "power/power_supply.h"
 
 namespace fs = std::filesystem;
 using namespace platform::files;
@@ -76,16 +77,17 @@ bool Copy(Volume& volume, LPCWSTR existing, LPCWSTR target, bool failIfExists)
 
 BOOL WINAPI DeleteFileW(LPCWSTR lpFileName)
 {
-    return OnVolume(FALSE, [&](Volume& volume) { return BOOL(Delete(volume, lpFileName)); });
+    return platform::power::Counted(OnVolume(FALSE, [&](Volume& volume) { return BOOL(Delete(volume, lpFileName)); }));
 }
 
 BOOL WINAPI MoveFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName)
 {
-    return OnVolume(FALSE, [&](Volume& volume) { return BOOL(Move(volume, lpExistingFileName, lpNewFileName)); });
+    return platform::power::Counted(
+        OnVolume(FALSE, [&](Volume& volume) { return BOOL(Move(volume, lpExistingFileName, lpNewFileName)); }));
 }
 
 BOOL WINAPI CopyFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, BOOL bFailIfExists)
 {
-    return OnVolume(
-        FALSE, [&](Volume& volume) { return BOOL(Copy(volume, lpExistingFileName, lpNewFileName, bFailIfExists)); });
+    return platform::power::Counted(OnVolume(
+        FALSE, [&](Volume& volume) { return BOOL(Copy(volume, lpExistingFileName, lpNewFileName, bFailIfExists)); }));
 }

@@ -5,6 +5,7 @@
 #include "files/open_file.h"
 #include "kernel/api_guard.h"
 #include "kernel/handle_table.h"
+#include "power/power_supply.h"
 
 namespace {
 
@@ -60,7 +61,10 @@ BOOL WINAPI ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead, 
 BOOL WINAPI WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite, LPDWORD lpNumberOfBytesWritten,
                       LPOVERLAPPED)
 {
-    return Transfer(hFile, lpBuffer, nNumberOfBytesToWrite, lpNumberOfBytesWritten, &OpenFile::Write);
+    DWORD written = 0;
+    BOOL ok = Transfer(hFile, lpBuffer, nNumberOfBytesToWrite, &written, &OpenFile::Write);
+    if (lpNumberOfBytesWritten) *lpNumberOfBytesWritten = written;
+    return written != 0 ? platform::power::Counted(ok) : ok;
 }
 
 DWORD WINAPI GetFileSize(HANDLE hFile, LPDWORD lpFileSizeHigh)
@@ -90,6 +94,6 @@ BOOL WINAPI SetEndOfFile(HANDLE hFile)
 {
     return Guarded(FALSE, [&] {
         OpenFile* file = FileOf(hFile);
-        return BOOL(file && file->Truncate());
+        return BOOL(platform::power::Counted(file && file->Truncate()));
     });
 }

@@ -5,6 +5,7 @@
 
 #include "files/file_system.h"
 #include "files/host_error.h"
+#include "power/power_supply.h"
 
 namespace fs = std::filesystem;
 using namespace platform::files;
@@ -40,10 +41,10 @@ bool RemoveFolder(Volume& volume, LPCWSTR path)
 
 BOOL WINAPI CreateDirectoryW(LPCWSTR lpPathName, LPSECURITY_ATTRIBUTES)
 {
-    return OnVolume(FALSE, [&](Volume& volume) { return BOOL(CreateFolder(volume, lpPathName)); });
+    return platform::power::Counted(OnVolume(FALSE, [&](Volume& volume) { return BOOL(CreateFolder(volume, lpPathName)); }));
 }
 
 BOOL WINAPI RemoveDirectoryW(LPCWSTR lpPathName)
 {
-    return OnVolume(FALSE, [&](Volume& volume) { return BOOL(RemoveFolder(volume, lpPathName)); });
+    return platform::power::Counted(OnVolume(FALSE, [&](Volume& volume) { return BOOL(RemoveFolder(volume, lpPathName)); }));
 }

@@ -6,6 +6,7 @@
 
 #include <winreg.h>
 
+#include "power/power_supply.h"
 #include "registry/call_log.h"
 #include "registry/caller_buffers.h"
 #include "registry/injected_failures.h"
@@ -27,6 +28,13 @@ namespace {
 // Makes CALL, a call of FUNCTION on KEY naming NAME, unless the driver made
 // it fail, and records it. The key's path is taken first: closing the key
 // forgets it.
+// A change the registry made counts as one of the device's writes.
+LONG Written(LONG result)
+{
+    if (result == ERROR_SUCCESS) platform::power::NoteWrite();
+    return result;
+}
+
 LONG Recorded(const char* function, HKEY key, LPCWSTR name, const std::function<LONG()>& call)
 {
     std::u16string path = platform::registry::PathOfHandle(key);
@@ -87,6 +95,7 @@ LONG WINAPI RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, LPWSTR, DWORD, R
         DWORD disposition = 0;
         LONG error = OpenSubkey(hKey, lpSubKey, true, phkResult, disposition);
         if (error == ERROR_SUCCESS && lpdwDisposition) *lpdwDisposition = disposition;
+        if (error == ERROR_SUCCESS && disposition == REG_CREATED_NEW_KEY) platform::power::NoteWrite();
         return error;
     });
 }
@@ -132,24 +141,25 @@ LONG WINAPI RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD, DWORD dwType, 
         std::u16string_view name = ValueName(lpValueName);
         LONG error = CheckValueToStore(name, dwType, lpData, cbData);
         if (error != ERROR_SUCCESS) return error;
-        return Run(Access::Write, [&](RegistrySession& session) {
+        error = Run(Access::Write, [&](RegistrySession& session) {
             KeyId key = 0;
             LONG status = session.Resolve(hKey, key);
             if (status == ERROR_SUCCESS) status = session.Store().PutValue(key, name, dwType, lpData, cbData);
             return status;
         });
+        return Written(error);
     });
 }
 
 LONG WINAPI RegDeleteValueW(HKEY hKey, LPCWSTR lpValueName)
 {
     return Recorded("RegDeleteValueW", hKey, lpValueName, [&]() -> LONG {
-        return Run(Access::Write, [&](RegistrySession& session) {
+        return Written(Run(Access::Write, [&](RegistrySession& session) {
             KeyId key = 0;
             LONG status = session.Resolve(hKey, key);
             if (status == ERROR_SUCCESS) status = session.Store().RemoveValue(key, ValueName(lpValueName));
             return status;
-        });
+        }));
     });
 }
 
@@ -172,7 +182,7 @@ LONG WINAPI RegDeleteKeyW(HKEY hKey, LPCWSTR lpSubKey)
         });
     });
     if (result == ERROR_SUCCESS) platform::registry::AnnounceKeyDeletion(deleted);
-    return result;
+    return Written(result);
 }
 
 LONG WINAPI RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchValueName, LPDWORD, LPDWORD lpType,

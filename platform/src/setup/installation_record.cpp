@@ -155,8 +155,7 @@ bool WriteRecordInto(HKEY app, const InstallationRecord& record)
     return WriteValue(app, u"InstlDir", StringValue(record.installDirectory)) &&
            WriteValue(app, u"Order", DwordValue(NextOrder())) && WriteList(app, u"Folders", record.folders) &&
            WriteList(app, u"Files", record.files) && WriteList(app, u"Registered", record.registered) &&
-           WriteList(app, u"Keys", keyTexts) && WritePlacedValues(app, record.values) &&
-           WriteValue(app, u"Instl", DwordValue(1));
+           WriteList(app, u"Keys", keyTexts) && WritePlacedValues(app, record.values);
 }
 
 }  // namespace
@@ -172,9 +171,25 @@ bool WriteRecord(const InstallationRecord& record)
     return written;
 }
 
+bool MarkInstalled(const std::u16string& application)
+{
+    HKEY app = OpenKey(HKEY_LOCAL_MACHINE, AppKey(application));
+    if (!app) return false;
+    bool written = WriteValue(app, u"Instl", DwordValue(1));
+    RegCloseKey(app);
+    RegFlushKey(HKEY_LOCAL_MACHINE);
+    return written;
+}
+
+bool HasRecord(const std::u16string& application)
+{
+    HKEY app = OpenKey(HKEY_LOCAL_MACHINE, AppKey(application));
+    if (app) RegCloseKey(app);
+    return app != nullptr;
+}
+
 std::optional<InstallationRecord> ReadRecord(const std::u16string& application)
 {
-    if (!IsInstalled(application)) return std::nullopt;
     HKEY app = OpenKey(HKEY_LOCAL_MACHINE, AppKey(application));
     if (!app) return std::nullopt;
     std::optional<std::u16string> directory = TextOf(ReadValue(app, u"InstlDir"));
@@ -199,20 +214,29 @@ void DeleteRecord(const std::u16string& application)
 
 bool IsInstalled(const std::u16string& application) { return AppDword(application, u"Instl") == 1u; }
 
-void MarkRemovalResumes(const std::u16string& application, bool resumes)
+void MarkRecord(const std::u16string& application, const std::u16string& flag, bool set)
 {
-    HKEY app = CreateKey(HKEY_LOCAL_MACHINE, AppKey(application));
+    HKEY app = OpenKey(HKEY_LOCAL_MACHINE, AppKey(application));
     if (!app) return;
-    if (resumes) {
-        WriteValue(app, u"ResumeRemoval", DwordValue(1));
+    if (set) {
+        WriteValue(app, flag, DwordValue(1));
     } else {
-        RegDeleteValueW(app, u"ResumeRemoval");
+        RegDeleteValueW(app, flag.c_str());
     }
     RegCloseKey(app);
     RegFlushKey(HKEY_LOCAL_MACHINE);
 }
 
+void MarkRemovalResumes(const std::u16string& application, bool resumes)
+{
+    MarkRecord(application, u"ResumeRemoval", resumes);
+}
+
 bool RemovalResumes(const std::u16string& application) { return AppDword(application, u"ResumeRemoval") == 1u; }
+
+void MarkHooksAgreedToRemoval(const std::u16string& application) { MarkRecord(application, u"Removing", true); }
+
+bool HooksAgreedToRemoval(const std::u16string& application) { return AppDword(application, u"Removing") == 1u; }
 
 std::vector<std::u16string> ListInstalled()
 {

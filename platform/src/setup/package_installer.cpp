@@ -57,23 +57,29 @@ device::InstallOutcome Outcome(Result result, const std::u16string& application,
     return {result, application, std::move(message), failures};
 }
 
+// The record goes first, so that a power loss at any later point leaves
+// what to undo; an installation over an installed version keeps that
+// version's record until the hooks let the new one go on.
 device::InstallOutcome RunInstallation(const PackageManifest& manifest, const std::string& hostFolder,
-                                       const SetupHooks& hooks, HWND parent)
+                                       const SetupHooks& hooks, HWND parent, bool previouslyInstalled)
 {
     const std::u16string& directory = manifest.installDirectory;
-    BOOL previouslyInstalled = IsInstalled(manifest.application);
     if (hooks.installInit(parent, TRUE, previouslyInstalled, directory.c_str()) != kContinue)
         return Outcome(Result::Cancelled, manifest.application);
-    Placement placement = PlacePackage(manifest, hostFolder);
-    if (!WriteRecord(placement.record)) {
-        UndoPlacement(placement.record);
+    InstallationRecord plan = PlanPlacement(manifest);
+    if (previouslyInstalled && !WriteRecord(plan)) {
         DeleteRecord(manifest.application);
         return Outcome(Result::Refused, manifest.application, "the installed list cannot be written");
     }
-    const device::InstallFailures& failed = placement.failures;
+    device::InstallFailures failed = PlacePackage(manifest, hostFolder);
+    if (!MarkInstalled(manifest.application)) {
+        UndoPlacement(plan);
+        DeleteRecord(manifest.application);
+        return Outcome(Result::Refused, manifest.application, "the installed list cannot be written");
+    }
     if (hooks.installExit(parent, directory.c_str(), failed.directories, failed.files, failed.registryKeys,
                           failed.registryValues, failed.shortcuts) == kCancelOrUninstall) {
-        UndoPlacement(placement.record);
+        UndoPlacement(plan);
         DeleteRecord(manifest.application);
         return Outcome(Result::RolledBack, manifest.application, "", failed);
     }
@@ -92,24 +98,33 @@ InstallOutcome InstallPackage(const std::string& hostFolder)
     ManifestReading reading = ReadManifest(hostFolder);
     if (!reading.manifest) return Outcome(Result::Refused, u"", reading.problem);
     const PackageManifest& manifest = *reading.manifest;
-    SetupLibraryCopy copy(manifest.application);
-    if (!copy.Place(fs::path(hostFolder) / manifest.setupLibrary)) {
-        copy.Undo();
-        return Outcome(Result::Refused, manifest.application,
-                       "the setup library cannot be copied to " + Utf8(copy.Path()));
+    bool previouslyInstalled = IsInstalled(manifest.application);
+    if (!previouslyInstalled) {
+        UndoInterruptedInstallation(manifest.application);
+        if (!WriteRecord(PlanPlacement(manifest))) {
+            DeleteRecord(manifest.application);
+            return Outcome(Result::Refused, manifest.application, "the installed list cannot be written");
+        }
     }
+    SetupLibraryCopy copy(manifest.application);
     std::string problem;
-    std::unique_ptr<SetupHooks> hooks = SetupHooks::Load(copy.Path(), problem);
+    std::unique_ptr<SetupHooks> hooks;
+    if (!copy.Place(fs::path(hostFolder) / manifest.setupLibrary))
+        problem = "the setup library cannot be copied to " + Utf8(copy.Path());
+    else
+        hooks = SetupHooks::Load(copy.Path(), problem);
     if (!hooks) {
         copy.Undo();
+        if (!previouslyInstalled) DeleteRecord(manifest.application);
         return Outcome(Result::Refused, manifest.application, problem);
     }
     InstallOutcome outcome = [&] {
         InstallerWindow window(manifest.application, u"Installing");
-        return RunInstallation(manifest, hostFolder, *hooks, window.Handle());
+        return RunInstallation(manifest, hostFolder, *hooks, window.Handle(), previouslyInstalled);
     }();
     hooks.reset();
     if (outcome.result != Result::Installed) copy.Undo();
+    if (outcome.result == Result::Cancelled && !previouslyInstalled) DeleteRecord(manifest.application);
     return outcome;
 }
 

@@ -16,32 +16,48 @@ using ServerEntry = HRESULT (*)();
 
 std::u16string ParentOf(const std::u16string& path) { return path.substr(0, path.rfind(u'\\')); }
 
-// Creates FOLDER and the folders above it that are missing, recording those
-// it created.
-bool EnsureFolder(const std::u16string& folder, InstallationRecord& record)
+// FOLDER and the folders above it, the outermost first.
+std::vector<std::u16string> FolderSteps(const std::u16string& folder)
 {
+    std::vector<std::u16string> steps;
     for (size_t end = folder.find(u'\\', 1);; end = folder.find(u'\\', end + 1)) {
-        std::u16string step = folder.substr(0, end);
-        DWORD attributes = GetFileAttributesW(step.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) {
-            if (!CreateDirectoryW(step.c_str(), nullptr)) return false;
-            record.folders.push_back(step);
-        } else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            return false;
-        }
-        if (end == std::u16string::npos) return true;
+        steps.push_back(folder.substr(0, end));
+        if (end == std::u16string::npos) return steps;
     }
 }
 
-void PlaceFolders(const PackageManifest& manifest, Placement& placement)
+// The install directory and the destinations' folders, each once.
+std::vector<std::u16string> PackageFolders(const PackageManifest& manifest)
 {
-    std::set<std::u16string> tried;
-    std::vector<std::u16string> folders{manifest.installDirectory};
-    for (const PackageFile& file : manifest.files) folders.push_back(ParentOf(file.destination));
-    for (const std::u16string& folder : folders) {
-        if (folder.empty() || !tried.insert(folder).second) continue;
-        if (!EnsureFolder(folder, placement.record)) ++placement.failures.directories;
+    std::set<std::u16string> seen;
+    std::vector<std::u16string> folders;
+    std::vector<std::u16string> wanted{manifest.installDirectory};
+    for (const PackageFile& file : manifest.files) wanted.push_back(ParentOf(file.destination));
+    for (const std::u16string& folder : wanted)
+        if (!folder.empty() && seen.insert(folder).second) folders.push_back(folder);
+    return folders;
+}
+
+bool Exists(const std::u16string& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Creates FOLDER and the folders above it that are missing.
+bool EnsureFolder(const std::u16string& folder)
+{
+    for (const std::u16string& step : FolderSteps(folder)) {
+        DWORD attributes = GetFileAttributesW(step.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            if (!CreateDirectoryW(step.c_str(), nullptr)) return false;
+        } else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            return false;
+        }
     }
+    return true;
+}
+
+void PlaceFolders(const PackageManifest& manifest, device::InstallFailures& failures)
+{
+    for (const std::u16string& folder : PackageFolders(manifest))
+        if (!EnsureFolder(folder)) ++failures.directories;
 }
 
 // A file of that name already on the device is not replaced.
@@ -71,67 +87,86 @@ bool CallServerEntry(const std::u16string& library, const char* entry)
     return called;
 }
 
-void PlaceFiles(const PackageManifest& manifest, const std::string& hostFolder, Placement& placement)
+// Answers the files placed.
+std::set<std::u16string> PlaceFiles(const PackageManifest& manifest, const std::string& hostFolder,
+                                    device::InstallFailures& failures)
 {
+    std::set<std::u16string> placed;
     for (const PackageFile& file : manifest.files) {
         if (CopyFile(std::filesystem::path(hostFolder) / file.source, file.destination))
-            placement.record.files.push_back(file.destination);
+            placed.insert(file.destination);
         else
-            ++placement.failures.files;
+            ++failures.files;
     }
+    return placed;
 }
 
-// Key by key from the root, so that every key created on the way is known.
-HKEY CreateKeyPath(HKEY root, const std::u16string& path, InstallationRecord& record)
+// PATH's keys from the root down, each a step longer.
+std::vector<std::u16string> KeySteps(const std::u16string& path)
 {
-    HKEY key = nullptr;
+    std::vector<std::u16string> steps;
     for (size_t end = path.find(u'\\');; end = path.find(u'\\', end + 1)) {
-        if (key) RegCloseKey(key);
-        key = nullptr;
-        std::u16string step = path.substr(0, end);
-        DWORD disposition = 0;
-        if (RegCreateKeyExW(root, step.c_str(), 0, nullptr, 0, 0, nullptr, &key, &disposition) != ERROR_SUCCESS)
-            return nullptr;
-        if (disposition == REG_CREATED_NEW_KEY) record.keys.push_back({root, step});
-        if (end == std::u16string::npos) return key;
+        steps.push_back(path.substr(0, end));
+        if (end == std::u16string::npos) return steps;
     }
 }
 
-void PlaceValues(HKEY key, const device_setup::RegistryKey& entry, Placement& placement)
+void PlaceValues(HKEY key, const device_setup::RegistryKey& entry, device::InstallFailures& failures)
 {
-    for (const device_setup::RegistryValue& value : entry.values) {
-        std::optional<StoredValue> previous = ReadValue(key, value.name);
-        if (WriteValue(key, value.name, {value.type, value.data}))
-            placement.record.values.push_back({{entry.root, entry.path}, value.name, previous});
-        else
-            ++placement.failures.registryValues;
-    }
+    for (const device_setup::RegistryValue& value : entry.values)
+        if (!WriteValue(key, value.name, {value.type, value.data})) ++failures.registryValues;
 }
 
 // A key that cannot be made takes its values with it.
-void PlaceRegistry(const PackageManifest& manifest, Placement& placement)
+void PlaceRegistry(const PackageManifest& manifest, device::InstallFailures& failures)
 {
     for (const device_setup::RegistryKey& entry : manifest.keys) {
-        HKEY key = CreateKeyPath(entry.root, entry.path, placement.record);
-        if (!key) {
-            ++placement.failures.registryKeys;
-            placement.failures.registryValues += static_cast<WORD>(entry.values.size());
+        HKEY key = nullptr;
+        DWORD disposition = 0;
+        if (RegCreateKeyExW(entry.root, entry.path.c_str(), 0, nullptr, 0, 0, nullptr, &key, &disposition) !=
+            ERROR_SUCCESS) {
+            ++failures.registryKeys;
+            failures.registryValues += static_cast<WORD>(entry.values.size());
             continue;
         }
-        PlaceValues(key, entry, placement);
+        PlaceValues(key, entry, failures);
         RegCloseKey(key);
     }
 }
 
-void SelfRegister(const PackageManifest& manifest, Placement& placement)
+void SelfRegister(const PackageManifest& manifest, const std::set<std::u16string>& placed,
+                  device::InstallFailures& failures)
 {
-    const std::vector<std::u16string>& placed = placement.record.files;
     for (const PackageFile& file : manifest.files) {
-        if (!file.selfRegister || std::find(placed.begin(), placed.end(), file.destination) == placed.end()) continue;
-        if (CallServerEntry(file.destination, "DllRegisterServer"))
-            placement.record.registered.push_back(file.destination);
-        else
-            ++placement.failures.files;
+        if (!file.selfRegister || !placed.count(file.destination)) continue;
+        if (!CallServerEntry(file.destination, "DllRegisterServer")) ++failures.files;
+    }
+}
+
+// Planned before anything is placed: the folders and keys not there yet,
+// the files whose names are free, every value with what it holds now.
+void PlanFolders(const PackageManifest& manifest, InstallationRecord& plan)
+{
+    std::set<std::u16string> planned;
+    for (const std::u16string& folder : PackageFolders(manifest))
+        for (const std::u16string& step : FolderSteps(folder))
+            if (!Exists(step) && planned.insert(step).second) plan.folders.push_back(step);
+}
+
+void PlanKeys(const PackageManifest& manifest, InstallationRecord& plan)
+{
+    std::set<std::pair<HKEY, std::u16string>> planned;
+    for (const device_setup::RegistryKey& entry : manifest.keys) {
+        for (const std::u16string& step : KeySteps(entry.path)) {
+            HKEY existing = OpenKey(entry.root, step);
+            if (existing) RegCloseKey(existing);
+            if (!existing && planned.insert({entry.root, step}).second) plan.keys.push_back({entry.root, step});
+        }
+        HKEY key = OpenKey(entry.root, entry.path);
+        for (const device_setup::RegistryValue& value : entry.values)
+            plan.values.push_back({{entry.root, entry.path}, value.name,
+                                   key ? ReadValue(key, value.name) : std::optional<StoredValue>()});
+        if (key) RegCloseKey(key);
     }
 }
 
@@ -148,14 +183,27 @@ void RestoreValue(const PlacedValue& placed)
 
 }  // namespace
 
-Placement PlacePackage(const PackageManifest& manifest, const std::string& hostFolder)
+InstallationRecord PlanPlacement(const PackageManifest& manifest)
 {
-    Placement placement{{}, {manifest.application, manifest.installDirectory, {}, {}, {}, {}, {}}};
-    PlaceFolders(manifest, placement);
-    PlaceFiles(manifest, hostFolder, placement);
-    PlaceRegistry(manifest, placement);
-    SelfRegister(manifest, placement);
-    return placement;
+    InstallationRecord plan{manifest.application, manifest.installDirectory, {}, {}, {}, {}, {}};
+    PlanFolders(manifest, plan);
+    for (const PackageFile& file : manifest.files) {
+        if (Exists(file.destination)) continue;
+        plan.files.push_back(file.destination);
+        if (file.selfRegister) plan.registered.push_back(file.destination);
+    }
+    PlanKeys(manifest, plan);
+    return plan;
+}
+
+device::InstallFailures PlacePackage(const PackageManifest& manifest, const std::string& hostFolder)
+{
+    device::InstallFailures failures;
+    PlaceFolders(manifest, failures);
+    std::set<std::u16string> placed = PlaceFiles(manifest, hostFolder, failures);
+    PlaceRegistry(manifest, failures);
+    SelfRegister(manifest, placed, failures);
+    return failures;
 }
 
 void UndoPlacement(const InstallationRecord& record)

@@ -14,21 +14,37 @@ namespace {
 
 using Result = device::RemovalOutcome::Result;
 
-device::RemovalOutcome RunRemoval(const InstallationRecord& record, const SetupHooks& hooks)
+// Once the hooks agree, the undoing is marked as begun: a power loss from
+// then on leaves a removal that goes on where it stopped, without a second
+// first pass of the hooks. The record goes last.
+device::RemovalOutcome RunRemoval(const InstallationRecord& record, const SetupHooks* hooks)
 {
     InstallerWindow window(record.application, u"Removing");
-    if (hooks.uninstallInit(window.Handle(), record.installDirectory.c_str()) != kContinue) {
-        if (!device::RestartPending()) return {Result::Cancelled, ""};
-        MarkRemovalResumes(record.application, true);
-        return {Result::AwaitingRestart, ""};
+    if (!HooksAgreedToRemoval(record.application)) {
+        if (hooks->uninstallInit(window.Handle(), record.installDirectory.c_str()) != kContinue) {
+            if (!device::RestartPending()) return {Result::Cancelled, ""};
+            MarkRemovalResumes(record.application, true);
+            return {Result::AwaitingRestart, ""};
+        }
+        MarkHooksAgreedToRemoval(record.application);
     }
     UndoPlacement(record);
+    DeleteFileW(SetupLibraryPath(record.application).c_str());
     DeleteRecord(record.application);
-    hooks.uninstallExit(window.Handle());
+    if (hooks) hooks->uninstallExit(window.Handle());
     return {Result::Removed, ""};
 }
 
 }  // namespace
+
+void UndoInterruptedInstallation(const std::u16string& application)
+{
+    if (IsInstalled(application) || !HasRecord(application)) return;
+    if (std::optional<InstallationRecord> record = ReadRecord(application)) UndoPlacement(*record);
+    DeleteFileW(SetupLibraryPath(application).c_str());
+    DeleteRecord(application);
+}
+
 }  // namespace platform::setup
 
 namespace device {
@@ -36,16 +52,20 @@ namespace device {
 RemovalOutcome RemovePackage(const std::u16string& application)
 {
     using namespace platform::setup;
-    if (!IsInstalled(application)) return {Result::NotInstalled, ""};
+    if (!IsInstalled(application)) {
+        if (!HasRecord(application)) return {Result::NotInstalled, ""};
+        UndoInterruptedInstallation(application);
+        return {Result::Removed, "what an installation stopped part-way had placed is undone"};
+    }
     std::optional<InstallationRecord> record = ReadRecord(application);
     if (!record) return {Result::Refused, "the installation record of " + Utf8(application) + " cannot be read"};
     std::string problem;
     std::unique_ptr<SetupHooks> hooks = SetupHooks::Load(SetupLibraryPath(application), problem);
-    if (!hooks) return {Result::Refused, problem};
+    // The library may have gone with a removal that stopped after the hooks' part.
+    if (!hooks && !HooksAgreedToRemoval(application)) return {Result::Refused, problem};
     MarkRemovalResumes(application, false);
-    RemovalOutcome outcome = RunRemoval(*record, *hooks);
+    RemovalOutcome outcome = RunRemoval(*record, hooks.get());
     hooks.reset();
-    if (outcome.result == Result::Removed) DeleteFileW(SetupLibraryPath(application).c_str());
     return outcome;
 }
 
