@@ -24,14 +24,25 @@ Parsed<int> ParseKeyNumber(const ScriptWord& word)
     return key;
 }
 
+Parsed<DWORD> ParseCommandTime(const ScriptWord& word)
+{
+    Parsed<DWORD> milliseconds = ParseUnsigned(word);
+    if (milliseconds && *milliseconds > kLongestCommandTime)
+        return Parsed<DWORD>::Failure(word.text + " ms is more device time than one command may take (at most " +
+                                      std::to_string(kLongestCommandTime) + " ms, 24 hours): split it");
+    return milliseconds;
+}
+
 CheckResult FirstUnsigned(std::span<const ScriptWord> args) { return ProblemOf(ParseUnsigned(args[0])); }
+
+CheckResult CommandTimeFirst(std::span<const ScriptWord> args) { return ProblemOf(ParseCommandTime(args[0])); }
 
 CheckResult KeyNumberFirst(std::span<const ScriptWord> args) { return ProblemOf(ParseKeyNumber(args[0])); }
 
 CheckResult KeyNumberThenMilliseconds(std::span<const ScriptWord> args)
 {
     if (CheckResult problem = ProblemOf(ParseKeyNumber(args[0]))) return problem;
-    return ProblemOf(ParseUnsigned(args[1]));
+    return ProblemOf(ParseCommandTime(args[1]));
 }
 
 CheckResult AnswerWord(std::span<const ScriptWord> args)

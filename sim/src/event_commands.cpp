@@ -5,6 +5,7 @@
 
 #include "callback_flags.h"
 #include "command_families.h"
+#include "dropped_note.h"
 #include "row_table.h"
 
 namespace {
@@ -16,7 +17,8 @@ CommandOutcome Print(const CommandCall& call)
     const std::vector<device::CallbackRecord>& records = device::CallbackLog();
     size_t width = 0;
     for (const std::string& line : lines) width = std::max(width, line.size());
-    std::string text = lines.empty() ? "no calls" : "";
+    std::string text = DroppedNote(device::CallbackLogDropped(), "calls");
+    if (lines.empty()) text += "no calls";
     for (size_t i = 0; i < lines.size(); ++i) {
         text += lines[i];
         if (records[i].call != device::CallbackRecord::Call::SendString)

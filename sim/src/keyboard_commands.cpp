@@ -63,7 +63,7 @@ CommandOutcome TapKey(const CommandCall& call)
 
 CommandOutcome HoldKey(const CommandCall& call)
 {
-    Parsed<DWORD> milliseconds = ParseUnsigned(call.args[1]);
+    Parsed<DWORD> milliseconds = ParseCommandTime(call.args[1]);
     if (!milliseconds) return CommandOutcome::Failed(milliseconds.error());
     Parsed<POINT> centre = KeyCentre(call.args[0]);
     if (!centre) return CommandOutcome::Failed(centre.error());

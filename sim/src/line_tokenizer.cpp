@@ -153,17 +153,29 @@ std::optional<size_t> RowEnd(std::string_view text)
     return text.size();
 }
 
+// A zero byte or malformed UTF-8 would reach the device as a different name
+// (cut short at the zero): the line is refused, where it goes wrong.
+std::optional<std::string> TextProblem(std::string_view text)
+{
+    std::optional<device::TextFault> fault = device::FindTextFault(text);
+    if (!fault) return std::nullopt;
+    return "byte " + std::to_string(fault->offset + 1) + " of the line is not text: " + fault->what +
+           " (scripts are UTF-8 without zero bytes)";
+}
+
 }  // namespace
 
 Parsed<ScriptLine> TokenizeLine(std::string_view text, int number)
 {
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    if (std::optional<std::string> problem = TextProblem(text)) return Parsed<ScriptLine>::Failure(*problem);
     return Tokenizer(text).Run(number);
 }
 
 Parsed<ScriptLine> TokenizeRow(std::string_view text, int number)
 {
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    if (std::optional<std::string> problem = TextProblem(text)) return Parsed<ScriptLine>::Failure(*problem);
     std::optional<size_t> end = RowEnd(text);
     if (!end) return Parsed<ScriptLine>::Failure(kUnterminated);
     std::string_view row = text.substr(0, *end);

@@ -3,7 +3,20 @@
 #include <algorithm>
 #include <string>
 
-MessageBoxTracker::MessageBoxTracker() : checked_(device::MessageBoxLog().size()), reported_(checked_) {}
+namespace {
+
+// Positions count every message box shown, those the bounded log dropped too.
+size_t ShownSoFar() { return device::MessageBoxLogDropped() + device::MessageBoxLog().size(); }
+
+size_t IndexInLog(size_t position)
+{
+    size_t dropped = device::MessageBoxLogDropped();
+    return position > dropped ? position - dropped : 0;
+}
+
+}  // namespace
+
+MessageBoxTracker::MessageBoxTracker() : checked_(ShownSoFar()), reported_(checked_) {}
 
 void MessageBoxTracker::QueueAnswer(int answer, int line)
 {
@@ -14,15 +27,17 @@ void MessageBoxTracker::QueueAnswer(int answer, int line)
 std::optional<device::MessageBoxRecord> MessageBoxTracker::TakeUnchecked()
 {
     const std::vector<device::MessageBoxRecord>& log = device::MessageBoxLog();
-    if (checked_ >= log.size()) return std::nullopt;
-    return log[checked_++];
+    size_t index = IndexInLog(checked_);
+    if (index >= log.size()) return std::nullopt;
+    checked_ = device::MessageBoxLogDropped() + index + 1;
+    return log[index];
 }
 
 std::vector<device::MessageBoxRecord> MessageBoxTracker::TakeNewlyShown()
 {
     const std::vector<device::MessageBoxRecord>& log = device::MessageBoxLog();
-    std::vector<device::MessageBoxRecord> shown(log.begin() + std::min(reported_, log.size()), log.end());
-    reported_ = log.size();
+    std::vector<device::MessageBoxRecord> shown(log.begin() + std::min(IndexInLog(reported_), log.size()), log.end());
+    reported_ = ShownSoFar();
     return shown;
 }
 

@@ -2,6 +2,7 @@
 #include <device/sip.h>
 
 #include "command_families.h"
+#include "dropped_note.h"
 #include "input_method_names.h"
 #include "row_table.h"
 
@@ -31,7 +32,8 @@ std::vector<std::string> LogLines()
 CommandOutcome PrintLog(const CommandCall& call)
 {
     std::vector<std::string> lines = LogLines();
-    std::string text = lines.empty() ? "nothing happened on the input panel" : "";
+    std::string text = DroppedNote(device::SipEventLogDropped(), "events");
+    if (lines.empty()) text += "nothing happened on the input panel";
     for (const std::string& line : lines) text += line + "\n";
     call.context.transcript.Output(text);
     return CommandOutcome::Done();

@@ -29,6 +29,12 @@ TEST_F(KeyboardCommandsTest, RefusalsSayWhatIsMissing)
          "test.txt:6: key 56 has no area on the English panel: no tap can reach it\n"},
         {WithKeyboard("panel expect Sv\n").c_str(), "test.txt:5: unknown panel \"Sv\": write Fi or En\n"},
         {WithKeyboard("tap-key 53\npanel expect Fi\n").c_str(), "test.txt:6: the keyboard shows the En panel, not Fi\n"},
+        {WithKeyboard("hold-key 28 4294967295\n").c_str(),
+         "test.txt:5: 4294967295 ms is more device time than one command may take (at most 86400000 ms, 24 hours): "
+         "split it\n"},
+        {"wait 86400001\n",
+         "test.txt:1: 86400001 ms is more device time than one command may take (at most 86400000 ms, 24 hours): "
+         "split it\n"},
     });
 }
 

@@ -4,8 +4,15 @@
 
 namespace {
 
+// A literal with the zero bytes it holds.
+template <size_t N>
+constexpr std::string_view Whole(const char (&text)[N])
+{
+    return std::string_view(text, N - 1);
+}
+
 struct TokenizerCase {
-    const char* line;
+    std::string_view line;
     std::vector<ScriptWord> words;  // when the line reads
     const char* error;              // else a part of the error
 };
@@ -36,6 +43,16 @@ const TokenizerCase kCases[] = {
     {"echo \"\\uDE00\"", {}, "unpaired surrogate"},
     {"echo a\"b\"", {}, "a quote inside a word"},
     {"echo \"a\"b", {}, "text right after a closing quote"},
+    {"echo \"×©××× ð\"", {{"echo", false}, {"×©××× ð", true}}, nullptr},
+    {"reg set HKCU\\Probe \"ab\xC0\x80" "cd\" sz x", {}, "byte 23 of the line is not text: an overlong form"},
+    {Whole("reg set HKCU\\Probe \"ab\0cd\" sz x"), {}, "byte 23 of the line is not text: a zero byte"},
+    {Whole("echo a # \0 in a comment"), {}, "byte 10 of the line is not text: a zero byte"},
+    {"echo \xED\xA0\x80", {}, "byte 6 of the line is not text: a surrogate written in UTF-8"},
+    {"echo \xF4\x90\x80\x80", {}, "a code point past U+10FFFF"},
+    {"echo \xE0\x80\xAF", {}, "an overlong form"},
+    {"echo \xD0", {}, "a character cut short"},
+    {"echo \x80", {}, "a continuation byte without a lead byte"},
+    {"echo \xFF", {}, "a byte that starts no character"},
 };
 
 }  // namespace

@@ -33,6 +33,7 @@ TEST(ScriptTest, TheFirstBadLineIsTheErrorWithItsNumber)
         {"wait 1\r\nwait 2\r\necho \"open\r\nwait 3\r\n", 3, "unterminated string"},
         {"\n  wait 1\n", 2, "belongs to the command above"},
         {"wait 1\necho \"\\x\"", 2, "unknown escape"},
+        {"reg expect HKLM\\init Launch50 sz x\n  \"\xC0\x80\"\n", 2, "byte 4 of the line is not text: an overlong form"},
     };
     for (const Case& c : cases) {
         Parsed<Script, ScriptError> script = ReadScript(c.text);

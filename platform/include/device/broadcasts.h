@@ -16,6 +16,7 @@ struct BroadcastRecord {
 };
 
 const std::vector<BroadcastRecord>& BroadcastLog();
+size_t BroadcastLogDropped();  // the oldest, past kRecorderLimit (<device/bounded_log.h>)
 void ClearBroadcastLog();
 
 }  // namespace device

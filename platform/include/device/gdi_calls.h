@@ -30,6 +30,7 @@ struct BlitCall {
 
 // The blits since the device was opened or restarted.
 const std::vector<BlitCall>& BlitLog();
+size_t BlitLogDropped();  // the oldest, past kRecorderLimit (<device/bounded_log.h>)
 void ClearBlitLog();
 
 }  // namespace device

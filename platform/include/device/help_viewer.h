@@ -11,6 +11,7 @@ namespace device {
 
 // The command line of every start, in order, until the device closes or restarts.
 const std::vector<std::u16string>& HelpViewerStarts();
+size_t HelpViewerStartsDropped();  // the oldest, past kRecorderLimit (<device/bounded_log.h>)
 // The last start's command line; empty when the viewer was never started.
 std::u16string LastHelpCommand();
 // Whether the viewer's window is open.

@@ -21,6 +21,7 @@ struct DllMainCall {
 };
 
 const std::vector<DllMainCall>& DllMainLog();
+size_t DllMainLogDropped();  // the oldest, past kRecorderLimit (<device/bounded_log.h>)
 
 // Why the last library that failed to load did so (the host loader's
 // message, or what is wrong with a resource file); empty when none has.

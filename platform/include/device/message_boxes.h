@@ -20,6 +20,7 @@ struct MessageBoxRecord {
 void QueueMessageBoxAnswer(int answer);
 size_t PendingMessageBoxAnswers();
 const std::vector<MessageBoxRecord>& MessageBoxLog();
+size_t MessageBoxLogDropped();  // the oldest, past kRecorderLimit (<device/bounded_log.h>)
 void ClearMessageBoxLog();
 
 }  // namespace device

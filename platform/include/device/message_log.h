@@ -19,6 +19,7 @@ struct MessageRecord {
 };
 
 const std::vector<MessageRecord>& MessageLog();
+size_t MessageLogDropped();  // the oldest, past kRecorderLimit (<device/bounded_log.h>)
 void ClearMessageLog();
 
 // "WM_CREATE" for the messages the platform names, else the number ("0x0401").

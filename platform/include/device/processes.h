@@ -24,6 +24,7 @@ struct ProgramLaunch {
 
 // Every start asked of the device (CreateProcessW and the boot sequence), in order.
 const std::vector<ProgramLaunch>& ProgramLaunches();
+size_t ProgramLaunchesDropped();  // the oldest, past kRecorderLimit (<device/bounded_log.h>)
 
 // Every launch number given to SignalStarted, in order.
 const std::vector<DWORD>& StartedSignals();

@@ -19,6 +19,7 @@ struct RegistryCall {
 
 // The calls since the device was opened, its factory state written.
 const std::vector<RegistryCall>& RegistryCalls();
+size_t RegistryCallsDropped();  // the oldest, past kRecorderLimit (<device/bounded_log.h>)
 void ClearRegistryCalls();
 
 }  // namespace device

@@ -52,6 +52,7 @@ struct SipEvent {
 };
 
 const std::vector<SipEvent>& SipEventLog();
+size_t SipEventLogDropped();  // the oldest, past kRecorderLimit (<device/bounded_log.h>)
 void ClearSipEventLog();
 
 // Every SHSipPreference call, at the device's time: the window it named, the
@@ -64,6 +65,7 @@ struct SipPreferenceCall {
 };
 
 const std::vector<SipPreferenceCall>& SipPreferenceLog();
+size_t SipPreferenceLogDropped();  // the oldest, past kRecorderLimit (<device/bounded_log.h>)
 void ClearSipPreferenceLog();
 
 struct CallbackRecord {
@@ -89,6 +91,7 @@ struct CallbackRecord {
 std::string DescribeCallback(const CallbackRecord& record);
 
 const std::vector<CallbackRecord>& CallbackLog();
+size_t CallbackLogDropped();  // the oldest, past kRecorderLimit (<device/bounded_log.h>)
 std::vector<std::string> CallbackLogLines();
 void ClearCallbackLog();
 

@@ -1,6 +1,6 @@
 #include <device/device.h>
 
-#include <cstdlib>
+#include <optional>
 #include <filesystem>
 #include <system_error>
 
@@ -11,7 +11,9 @@
 
 #include "comctl/image_list_table.h"
 #include "device/factory_data.h"
+#include "device/image_layout.h"
 #include "device/join_image.h"
+#include "device/temporary_folder.h"
 #include "files/file_system.h"
 #include "gdi/gdi_object_table.h"
 #include "gdi/window_surfaces.h"
@@ -36,7 +38,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char kRegistryFile[] = "registry.db";
+using platform::device_setup::kRegistryFile;
 
 struct OpenDevice {
     bool open = false;
@@ -82,6 +84,11 @@ void StopRunning()
 
 bool Attach(const std::string& imageFolder, const std::string& registryPath, bool temporary)
 {
+    if (std::optional<std::string> linked = platform::device_setup::LinkedImageEntry(imageFolder)) {
+        device::ReportFault("the image's " + *linked + " is a symbolic link, which would lead outside it: " +
+                            imageFolder);
+        return false;
+    }
     if (!platform::registry::Attach(registryPath)) return false;
     if (!platform::files::Mount(imageFolder)) {
         platform::registry::Detach();
@@ -112,10 +119,11 @@ bool OpenShell()
     return true;
 }
 
-bool IsDeviceImage(const fs::path& folder)
+// What opens as an image; only a full image is ever wiped.
+bool HoldsRegistry(const fs::path& folder)
 {
     std::error_code error;
-    return fs::exists(folder / kRegistryFile, error);
+    return fs::symlink_status(folder / kRegistryFile, error).type() != fs::file_type::not_found;
 }
 
 bool IsEmptyFolder(const fs::path& folder)
@@ -131,13 +139,12 @@ namespace device {
 bool CreateFresh()
 {
     Close();
-    char pattern[] = "/tmp/lexovia-device-XXXXXX";
-    if (!mkdtemp(pattern)) return false;
+    std::optional<std::string> folder = platform::device_setup::MakeTemporaryFolder();
+    if (!folder) return false;
     // The registry is a file even here: programs the device starts run in
     // processes of their own and open the same database.
-    if (!Attach(pattern, RegistryFile(pattern), true)) {
-        std::error_code error;
-        fs::remove_all(pattern, error);
+    if (!Attach(*folder, RegistryFile(*folder), true)) {
+        platform::device_setup::RemoveTemporaryFolder(*folder);
         return false;
     }
     return LoadFactoryState() && OpenShell();
@@ -145,22 +152,23 @@ bool CreateFresh()
 
 bool OpenImage(const std::string& folder)
 {
-    if (!IsDeviceImage(folder)) return CreateImage(folder);
+    if (!HoldsRegistry(folder)) return CreateImage(folder);
     Close();
     return Attach(folder, RegistryFile(folder), false) && OpenShell();
 }
 
-// Only a device image or an empty folder is wiped: a mistyped path must not
-// cost the user a folder of their own.
+// Only a device image's own entries go, and only from a folder laid out as
+// one: a mistyped path must not cost the user a folder of their own.
 bool CreateImage(const std::string& folder)
 {
     Close();
     std::error_code error;
-    if (!IsDeviceImage(folder) && !IsEmptyFolder(folder)) {
+    if (platform::device_setup::HasImageLayout(folder)) {
+        platform::device_setup::RemoveImageEntries(folder);
+    } else if (!IsEmptyFolder(folder)) {
         ReportFault("not a device image and not empty: " + folder);
         return false;
     }
-    fs::remove_all(folder, error);
     if (!fs::create_directories(folder, error) && error) return false;
     if (!Attach(folder, RegistryFile(folder), false)) return false;
     return LoadFactoryState() && OpenShell();
@@ -176,10 +184,7 @@ void Close()
     platform::files::Unmount();
     platform::registry::Detach();
     platform::registry::ClearInjectedFailures();
-    if (current.temporary) {
-        std::error_code error;
-        fs::remove_all(current.imageFolder, error);
-    }
+    if (current.temporary) platform::device_setup::RemoveTemporaryFolder(current.imageFolder);
     current = {};
 }
 
@@ -210,7 +215,7 @@ namespace platform::device_setup {
 
 bool JoinImage(const std::string& folder)
 {
-    if (!IsDeviceImage(folder)) return false;
+    if (!HoldsRegistry(folder)) return false;
     device::Close();
     return Attach(folder, RegistryFile(folder), false);
 }

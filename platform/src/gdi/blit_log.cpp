@@ -1,11 +1,13 @@
 #include "gdi/blit_log.h"
 
+#include <device/bounded_log.h>
+
 #include "gdi/device_context.h"
 #include "gdi/gdi_object_table.h"
 
 namespace {
 
-std::vector<device::BlitCall> blits;
+device::BoundedLog<device::BlitCall> blits;
 
 device::BlitCall::Target TargetOf(const platform::gdi::DeviceContext* context)
 {
@@ -28,7 +30,7 @@ void RecordBlit(device::BlitCall::Function function, HDC dest, int x, int y, int
                 BOOL result)
 {
     const DeviceContext* context = FindObjectOf<DeviceContext>(dest);
-    blits.push_back({function, TargetOf(context), context ? context->Window() : nullptr, x, y, width, height, rop,
+    blits.Add({function, TargetOf(context), context ? context->Window() : nullptr, x, y, width, height, rop,
                      result});
 }
 
@@ -36,8 +38,10 @@ void RecordBlit(device::BlitCall::Function function, HDC dest, int x, int y, int
 
 namespace device {
 
-const std::vector<BlitCall>& BlitLog() { return blits; }
+const std::vector<BlitCall>& BlitLog() { return blits.Entries(); }
 
-void ClearBlitLog() { blits.clear(); }
+size_t BlitLogDropped() { return blits.Dropped(); }
+
+void ClearBlitLog() { blits.Clear(); }
 
 }  // namespace device

@@ -1,5 +1,7 @@
 #include "kernel/message_box.h"
 
+#include <device/bounded_log.h>
+
 #include <deque>
 
 #include <device/faults.h>
@@ -10,7 +12,7 @@
 namespace {
 
 std::deque<int> answers;
-std::vector<device::MessageBoxRecord> shown;
+device::BoundedLog<device::MessageBoxRecord> shown;
 
 std::u16string TextOrEmpty(LPCWSTR text) { return text ? std::u16string(text) : std::u16string(); }
 
@@ -21,7 +23,7 @@ namespace platform::kernel {
 void ResetMessageBoxes()
 {
     answers.clear();
-    shown.clear();
+    shown.Clear();
 }
 
 }  // namespace platform::kernel
@@ -32,9 +34,11 @@ void QueueMessageBoxAnswer(int answer) { answers.push_back(answer); }
 
 size_t PendingMessageBoxAnswers() { return answers.size(); }
 
-const std::vector<MessageBoxRecord>& MessageBoxLog() { return shown; }
+const std::vector<MessageBoxRecord>& MessageBoxLog() { return shown.Entries(); }
 
-void ClearMessageBoxLog() { shown.clear(); }
+size_t MessageBoxLogDropped() { return shown.Dropped(); }
+
+void ClearMessageBoxLog() { shown.Clear(); }
 
 }  // namespace device
 
@@ -50,6 +54,6 @@ int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType)
         record.answer = answers.front();
         answers.pop_front();
     }
-    shown.push_back(record);
+    shown.Add(record);
     return record.answer;
 }

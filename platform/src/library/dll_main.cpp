@@ -1,5 +1,7 @@
 #include "library/dll_main.h"
 
+#include <device/bounded_log.h>
+
 #include <device/libraries.h>
 
 #include "library/own_symbol.h"
@@ -8,7 +10,7 @@ namespace {
 
 using DllMainEntry = BOOL (*)(HINSTANCE, DWORD, LPVOID);
 
-std::vector<device::DllMainCall> calls;
+device::BoundedLog<device::DllMainCall> calls;
 
 }  // namespace
 
@@ -18,16 +20,18 @@ BOOL CallDllMain(HMODULE handle, const LoadedModule& module, DWORD reason)
 {
     void* entry = module.code ? OwnSymbol(module.code, "DllMain") : nullptr;
     if (!entry) return TRUE;
-    calls.push_back({module.devicePath, reason});
+    calls.Add({module.devicePath, reason});
     return reinterpret_cast<DllMainEntry>(entry)(handle, reason, nullptr);
 }
 
-void ClearDllMainLog() { calls.clear(); }
+void ClearDllMainLog() { calls.Clear(); }
 
 }  // namespace platform::library
 
 namespace device {
 
-const std::vector<DllMainCall>& DllMainLog() { return calls; }
+const std::vector<DllMainCall>& DllMainLog() { return calls.Entries(); }
+
+size_t DllMainLogDropped() { return calls.Dropped(); }
 
 }  // namespace device

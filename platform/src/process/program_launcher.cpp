@@ -1,5 +1,7 @@
 #include "process/program_launcher.h"
 
+#include <device/bounded_log.h>
+
 #include <device/device.h>
 #include <device/processes.h>
 #include <winbase.h>
@@ -16,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<device::ProgramLaunch> launches;
+device::BoundedLog<device::ProgramLaunch> launches;
 
 using platform::process::ProgramEnd;
 
@@ -87,17 +89,19 @@ Launched LaunchProgram(const std::u16string& name, const std::u16string& command
     std::u16string devicePath = ProgramDevicePath(name);
     std::string ending;
     Launched launched = Run(devicePath, commandLine, ending);
-    launches.push_back({devicePath, commandLine, launched.error, ending});
+    launches.Add({devicePath, commandLine, launched.error, ending});
     return launched;
 }
 
-void ClearProgramLaunches() { launches.clear(); }
+void ClearProgramLaunches() { launches.Clear(); }
 
 }  // namespace platform::process
 
 namespace device {
 
-const std::vector<ProgramLaunch>& ProgramLaunches() { return launches; }
+const std::vector<ProgramLaunch>& ProgramLaunches() { return launches.Entries(); }
+
+size_t ProgramLaunchesDropped() { return launches.Dropped(); }
 
 void SetProgramSilenceLimit(std::chrono::milliseconds limit) { platform::process::SetSilenceLimit(limit); }
 

@@ -1,12 +1,14 @@
 #include "shell/callback_log.h"
 
+#include <device/bounded_log.h>
+
 #include <cstdio>
 
 #include "kernel/quoted_text.h"
 
 namespace {
 
-std::vector<device::CallbackRecord> records;
+device::BoundedLog<device::CallbackRecord> records;
 
 std::string Hex(UINT value, int minimumDigits = 1)
 {
@@ -29,7 +31,7 @@ std::string ShiftsIfUnusual(const device::CallbackRecord& record)
 
 namespace platform::shell {
 
-void RecordCallback(device::CallbackRecord record) { records.push_back(std::move(record)); }
+void RecordCallback(device::CallbackRecord record) { records.Add(std::move(record)); }
 
 }  // namespace platform::shell
 
@@ -53,15 +55,17 @@ std::string DescribeCallback(const CallbackRecord& record)
     return "";
 }
 
-const std::vector<CallbackRecord>& CallbackLog() { return records; }
+const std::vector<CallbackRecord>& CallbackLog() { return records.Entries(); }
+
+size_t CallbackLogDropped() { return records.Dropped(); }
 
 std::vector<std::string> CallbackLogLines()
 {
     std::vector<std::string> lines;
-    for (const CallbackRecord& record : records) lines.push_back(DescribeCallback(record));
+    for (const CallbackRecord& record : records.Entries()) lines.push_back(DescribeCallback(record));
     return lines;
 }
 
-void ClearCallbackLog() { records.clear(); }
+void ClearCallbackLog() { records.Clear(); }
 
 }  // namespace device

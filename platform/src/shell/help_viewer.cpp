@@ -1,5 +1,7 @@
 #include "shell/help_viewer.h"
 
+#include <device/bounded_log.h>
+
 #include <device/help_viewer.h>
 #include <windows.h>
 
@@ -11,7 +13,7 @@ const WCHAR kViewerClass[] = u"PegHelp";
 const WCHAR kViewerTitle[] = u"Help";
 constexpr DWORD kCouldNotOpen = 1;
 
-std::vector<std::u16string> starts;
+device::BoundedLog<std::u16string> starts;
 bool installed = true;
 
 // Told that its window is going, the viewer ends, and its window with it.
@@ -52,7 +54,7 @@ namespace platform::shell {
 
 DWORD RunHelpViewer(const std::u16string& commandLine)
 {
-    starts.push_back(commandLine);
+    starts.Add(commandLine);
     if (HWND open = FindWindowW(kViewerClass, nullptr)) {
         SetForegroundWindow(open);
         return 0;
@@ -64,7 +66,7 @@ bool HelpViewerInstalled() { return installed; }
 
 void ForgetHelpViewer()
 {
-    starts.clear();
+    starts.Clear();
     installed = true;
 }
 
@@ -72,9 +74,11 @@ void ForgetHelpViewer()
 
 namespace device {
 
-const std::vector<std::u16string>& HelpViewerStarts() { return starts; }
+const std::vector<std::u16string>& HelpViewerStarts() { return starts.Entries(); }
 
-std::u16string LastHelpCommand() { return starts.empty() ? std::u16string() : starts.back(); }
+size_t HelpViewerStartsDropped() { return starts.Dropped(); }
+
+std::u16string LastHelpCommand() { return starts.Entries().empty() ? std::u16string() : starts.Entries().back(); }
 
 bool HelpViewerRunning() { return FindWindowW(kViewerClass, nullptr) != nullptr; }
 

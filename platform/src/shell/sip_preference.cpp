@@ -1,6 +1,8 @@
 // SHSipPreference: what a window wants of the input panel, carried out at
 // once and recorded for the driver.
 #include <aygshell.h>
+
+#include <device/bounded_log.h>
 #include <device/clock.h>
 #include <device/sip.h>
 
@@ -9,7 +11,7 @@
 
 namespace {
 
-std::vector<device::SipPreferenceCall> calls;
+device::BoundedLog<device::SipPreferenceCall> calls;
 
 // SIP_UNCHANGED, and SIP_INPUTDIALOG (which only marks a dialog as one for
 // input), leave the panel as it is.
@@ -42,15 +44,17 @@ BOOL WINAPI SHSipPreference(HWND hwnd, SIPSTATE st)
 {
     return platform::kernel::Guarded<BOOL>(FALSE, [&] {
         BOOL answer = Carry(hwnd, st);
-        calls.push_back({device::Now(), hwnd, st, answer});
+        calls.Add({device::Now(), hwnd, st, answer});
         return answer;
     });
 }
 
 namespace device {
 
-const std::vector<SipPreferenceCall>& SipPreferenceLog() { return calls; }
+const std::vector<SipPreferenceCall>& SipPreferenceLog() { return calls.Entries(); }
 
-void ClearSipPreferenceLog() { calls.clear(); }
+size_t SipPreferenceLogDropped() { return calls.Dropped(); }
+
+void ClearSipPreferenceLog() { calls.Clear(); }
 
 }  // namespace device

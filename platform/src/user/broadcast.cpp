@@ -1,5 +1,7 @@
 #include "user/broadcast.h"
 
+#include <device/bounded_log.h>
+
 #include <device/broadcasts.h>
 #include <device/clock.h>
 
@@ -8,7 +10,7 @@
 
 namespace {
 
-std::vector<device::BroadcastRecord> broadcasts;
+device::BoundedLog<device::BroadcastRecord> broadcasts;
 
 }  // namespace
 
@@ -18,7 +20,7 @@ namespace platform::user {
 // message goes round does not hear it.
 LRESULT Broadcast(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    broadcasts.push_back({device::Now(), message, wParam, lParam});
+    broadcasts.Add({device::Now(), message, wParam, lParam});
     std::vector<HWND> recipients = Windows().TopLevel();
     for (HWND handle : recipients) Notify(handle, message, wParam, lParam);
     return 1;
@@ -28,8 +30,10 @@ LRESULT Broadcast(UINT message, WPARAM wParam, LPARAM lParam)
 
 namespace device {
 
-const std::vector<BroadcastRecord>& BroadcastLog() { return broadcasts; }
+const std::vector<BroadcastRecord>& BroadcastLog() { return broadcasts.Entries(); }
 
-void ClearBroadcastLog() { broadcasts.clear(); }
+size_t BroadcastLogDropped() { return broadcasts.Dropped(); }
+
+void ClearBroadcastLog() { broadcasts.Clear(); }
 
 }  // namespace device
