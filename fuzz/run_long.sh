@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 RUNS=${RUNS:-1000000}
-declare -A MAX_LEN=([fuzz_rule_text]=4096 [fuzz_containers]=8192 [fuzz_resources]=16384
+declare -A MAX_LEN=([fuzz_rule_text]=2048 [fuzz_containers]=8192 [fuzz_resources]=16384
                     [fuzz_shell_paths]=4096 [fuzz_script]=4096 [fuzz_manifest]=4096)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(fuzz_rule_text fuzz_containers fuzz_resources fuzz_shell_paths fuzz_script fuzz_manifest)
@@ -28,7 +28,7 @@ for target in "${targets[@]}"; do
     status=0
     "build-fuzz/fuzz/$target" -runs="$RUNS" -max_len="${MAX_LEN[$target]}" -print_final_stats=1 \
         -artifact_prefix="$out/" "$out/corpus" "fuzz/corpus/$target" >"$log" 2>&1 || status=$?
-    executions=$(sed -n 's/^stat::number_executed_units: *//p' "$log" | tail -1)
+    executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
     coverage=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -1)
     findings=$(find "$out" -maxdepth 1 -name 'crash-*' -o -maxdepth 1 -name 'leak-*' -o -maxdepth 1 -name 'timeout-*' \
                -o -maxdepth 1 -name 'oom-*' | wc -l)
