@@ -12,7 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#include <device/device.h>
 #include <device/device_files.h>
 #include <device/faults.h>
 #include <device/libraries.h>
@@ -24,6 +23,7 @@
 #include "container_reader.h"
 #include "interface_files.h"
 #include "module_state.h"
+#include "scratch_device.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ void RequireNoFaults()
 
 void OpenDevice()
 {
-    Require(device::CreateFresh());
+    Require(OpenScratchDevice());
     Require(device::CreateDeviceFolders(kInstall) == ERROR_SUCCESS);
     Require(device::CreateDeviceFolders(kLibraryFolder) == ERROR_SUCCESS);
     Require(device::PlaceLibrary(PKGSETUP_LIBRARY, kLibrary));

@@ -16,12 +16,12 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <device/device.h>
 #include <device/faults.h>
 #include <device/registry_calls.h>
 #include <windows.h>
 
 #include "module_state.h"
+#include "scratch_device.h"
 #include "shell_path_rewrite.h"
 #include "shortcut_names.h"
 #include "value_name_list.h"
@@ -118,7 +118,7 @@ void RemoveKeys()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static bool opened = device::CreateFresh();
+    static bool opened = OpenScratchDevice();
     Require(opened);
     FuzzedDataProvider input(data, size);
     bool toLocalized = input.ConsumeBool();

@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 
 RUNS=${RUNS:-1000000}
 declare -A MAX_LEN=([fuzz_rule_text]=2048 [fuzz_containers]=8192 [fuzz_resources]=16384
-                    [fuzz_shell_paths]=4096 [fuzz_script]=4096 [fuzz_manifest]=4096)
+                    [fuzz_shell_paths]=4096 [fuzz_script]=1024 [fuzz_manifest]=4096)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(fuzz_rule_text fuzz_containers fuzz_resources fuzz_shell_paths fuzz_script fuzz_manifest)
 
