@@ -58,6 +58,7 @@ const std::vector<CallbackRecord>& CallbackLog() { return records; }
 std::vector<std::string> CallbackLogLines()
 {
     std::vector<std::string> lines;
+    lines.reserve(records.size());
     for (const CallbackRecord& record : records) lines.push_back(DescribeCallback(record));
     return lines;
 }
