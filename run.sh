@@ -2,14 +2,18 @@
 # ./run.sh demo   installs what is missing, builds, runs pocketsim's demo
 # ./run.sh test   installs what is missing, builds, runs every test, builds
 #                 for the real target and checks it, then runs the tests
-#                 again in an address + undefined-behaviour build
+#                 again in an address + undefined-behaviour build, and runs
+#                 the fuzz targets over their seed corpora (clang)
+# ./run.sh tidy   installs what is missing, configures the normal build and
+#                 checks our own code with clang-tidy (.clang-tidy)
 # ./run.sh cross  installs what is missing, builds the deliverables for the
 #                 real 32-bit target into build-target/ and checks them
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev libpng-dev libfreetype-dev
-          fonts-dejavu-core fonts-dejavu-extra fonts-wine ccache libedit-dev nlohmann-json3-dev binutils-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-i686)
+          fonts-dejavu-core fonts-dejavu-extra fonts-wine ccache libedit-dev nlohmann-json3-dev binutils-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-i686
+          clang libclang-rt-dev clang-tidy)
 
 install_missing() {
     local missing=()
@@ -46,6 +50,22 @@ cross_build() {
     ctest --test-dir build-target --output-on-failure -j "$(nproc)"
 }
 
+# The fuzz targets, each over its seed corpus (fuzz/run_long.sh runs them long).
+fuzz_check() {
+    build build-fuzz --target fuzzers -DLEXOVIA_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+    ctest --test-dir build-fuzz -L fuzz --output-on-failure -j "$(nproc)"
+}
+
+# clang-tidy over our own sources (.clang-tidy says which checks and why),
+# from the normal build's compile commands less the one option clang lacks.
+tidy_check() {
+    mkdir -p build/tidy
+    sed 's/ -fno-gnu-unique//g' build/compile_commands.json >build/tidy/compile_commands.json
+    run-clang-tidy -p build/tidy -quiet -j "$(nproc)" \
+        "$PWD/((framework|finkeys|qvpen|pkgsetup|bootsip|sim)/src|platform/(src|device-sdk|startup)|tools/(bitmaps|containers))/" \
+        >build/tidy/report.txt 2>&1 || { grep -E 'error:|warning:' build/tidy/report.txt; exit 1; }
+}
+
 case "${1:-}" in
 demo)
     install_missing
@@ -60,13 +80,19 @@ test)
     cross_build
     build build-sanitize -DLEXOVIA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+    fuzz_check
+    ;;
+tidy)
+    install_missing
+    cmake -S . -B build >/dev/null
+    tidy_check
     ;;
 cross)
     install_missing
     cross_build
     ;;
 *)
-    echo "usage: $0 demo|test|cross" >&2
+    echo "usage: $0 demo|test|cross|tidy" >&2
     exit 2
     ;;
 esac

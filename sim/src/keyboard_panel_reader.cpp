@@ -29,13 +29,17 @@ struct InkMask {
     int width = 0;
     int height = 0;
     std::vector<bool> ink;
-    bool At(int x, int y) const { return ink[static_cast<size_t>(y * width + x)]; }
+    size_t IndexOf(int x, int y) const
+    {
+        return static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x);
+    }
+    bool At(int x, int y) const { return ink[IndexOf(x, y)]; }
 };
 
 // The label as the keyboard writes it: its key font, centred on one line.
 InkMask RenderLabel(LPCWSTR label, int width, int height)
 {
-    InkMask mask{width, height, std::vector<bool>(static_cast<size_t>(width * height))};
+    InkMask mask{width, height, std::vector<bool>(static_cast<size_t>(width) * static_cast<size_t>(height))};
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
     LOGFONTW face = {};
@@ -51,7 +55,7 @@ InkMask RenderLabel(LPCWSTR label, int width, int height)
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &box, nullptr, 0, nullptr);
     DrawTextW(dc, label, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) mask.ink[static_cast<size_t>(y * width + x)] = GetPixel(dc, x, y) == RGB(0, 0, 0);
+        for (int x = 0; x < width; ++x) mask.ink[mask.IndexOf(x, y)] = GetPixel(dc, x, y) == RGB(0, 0, 0);
     SelectObject(dc, oldFont);
     SelectObject(dc, oldBitmap);
     DeleteObject(font);

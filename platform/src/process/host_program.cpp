@@ -39,6 +39,7 @@ std::vector<std::string> ProgramEnvironment(int programSocket)
 std::vector<char*> Pointers(std::vector<std::string>& strings)
 {
     std::vector<char*> pointers;
+    pointers.reserve(strings.size() + 1);
     for (std::string& text : strings) pointers.push_back(text.data());
     pointers.push_back(nullptr);
     return pointers;

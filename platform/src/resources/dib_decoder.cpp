@@ -95,7 +95,10 @@ std::optional<Layout> ReadLayout(const InfoHeader& header, std::span<const BYTE>
 // An index beyond the palette shows black, as on the platform.
 COLORREF PixelColour(const Layout& layout, std::span<const BYTE> row, int x)
 {
-    if (layout.bitsPerPixel == 24) return RGB(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
+    if (layout.bitsPerPixel == 24) {
+        size_t at = static_cast<size_t>(x) * 3;
+        return RGB(row[at + 2], row[at + 1], row[at]);
+    }
     int bits = layout.bitsPerPixel;
     int perByte = 8 / bits;
     int shift = 8 - bits * (x % perByte + 1);

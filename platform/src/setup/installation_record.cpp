@@ -249,6 +249,7 @@ std::vector<std::u16string> ListInstalled()
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::u16string> names;
+    names.reserve(ordered.size());
     for (const auto& entry : ordered) names.push_back(entry.second);
     return names;
 }

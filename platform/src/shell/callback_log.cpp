@@ -62,6 +62,7 @@ size_t CallbackLogDropped() { return records.Dropped(); }
 std::vector<std::string> CallbackLogLines()
 {
     std::vector<std::string> lines;
+    lines.reserve(records.Entries().size());
     for (const CallbackRecord& record : records.Entries()) lines.push_back(DescribeCallback(record));
     return lines;
 }

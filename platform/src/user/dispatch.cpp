@@ -5,7 +5,9 @@
 
 namespace platform::user {
 
-LRESULT Deliver(std::shared_ptr<Window> window, UINT message, WPARAM wParam, LPARAM lParam)
+// The copy of WINDOW is the point: it keeps the record alive.
+LRESULT Deliver(std::shared_ptr<Window> window,  // NOLINT(performance-unnecessary-value-param)
+                UINT message, WPARAM wParam, LPARAM lParam)
 {
     RecordMessage({window->handle, message, wParam, lParam, window->className});
     WNDPROC procedure = window->procedure;

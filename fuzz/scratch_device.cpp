@@ -1,0 +1,40 @@
+#include "scratch_device.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include <device/device.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string scratchFolder;
+
+// The device is left open: the platform's own objects may be gone by the
+// time this runs, and the host lets an open file's folder go.
+void RemoveScratchDevice()
+{
+    std::error_code ignored;
+    fs::remove_all(scratchFolder, ignored);
+}
+
+fs::path ScratchParent()
+{
+    std::error_code error;
+    if (fs::is_directory("/dev/shm", error)) return "/dev/shm";
+    return fs::temp_directory_path();
+}
+
+}  // namespace
+
+bool OpenScratchDevice()
+{
+    std::string pattern = (ScratchParent() / "lexovia-fuzz-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) return false;
+    scratchFolder = pattern;
+    std::atexit(RemoveScratchDevice);
+    return device::CreateImage(scratchFolder + "/device");
+}
