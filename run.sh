@@ -2,8 +2,9 @@
 # ./run.sh demo   installs what is missing, builds, runs pocketsim's demo
 # ./run.sh test   installs what is missing, builds, runs every test, builds
 #                 for the real target and checks it, then runs the tests
-#                 again in an address + undefined-behaviour build, and runs
-#                 the fuzz targets over their seed corpora (clang)
+#                 again in an address + undefined-behaviour build, runs the
+#                 fuzz targets over their seed corpora (clang) and checks our
+#                 own code with clang-tidy
 # ./run.sh tidy   installs what is missing, configures the normal build and
 #                 checks our own code with clang-tidy (.clang-tidy)
 # ./run.sh cross  installs what is missing, builds the deliverables for the
@@ -81,6 +82,7 @@ test)
     build build-sanitize -DLEXOVIA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
     fuzz_check
+    tidy_check
     ;;
 tidy)
     install_missing
