@@ -13,7 +13,6 @@
 #include <vector>
 
 #include <device/device_files.h>
-#include <device/faults.h>
 #include <device/libraries.h>
 #include <device/message_boxes.h>
 #include <device/message_log.h>
@@ -34,20 +33,6 @@ const WCHAR kLibraryFolder[] = u"\\Fuzz";
 const WCHAR kLibrary[] = u"\\Fuzz\\pkgsetup.dll";
 // More than the error boxes of any one input: two an entry at most.
 const size_t kAnswersReady = 1000;
-
-void Require(bool holds)
-{
-    if (!holds) abort();
-}
-
-// A device fault is a finding like a crash: what the platform would have
-// left hanging.
-void RequireNoFaults()
-{
-    std::vector<std::string> faults = device::TakeFaults();
-    for (const std::string& fault : faults) fprintf(stderr, "device fault: %s\n", fault.c_str());
-    Require(faults.empty());
-}
 
 void OpenDevice()
 {

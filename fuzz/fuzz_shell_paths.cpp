@@ -16,7 +16,6 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <device/faults.h>
 #include <device/registry_calls.h>
 #include <windows.h>
 
@@ -38,20 +37,6 @@ const char16_t* const kPieces[] = {
 constexpr uint8_t kPieceCount = sizeof(kPieces) / sizeof(kPieces[0]);
 // Some more than a value's data holds with its terminator.
 constexpr size_t kLongest = 2 * kValueNameLength + 8;
-
-void Require(bool holds)
-{
-    if (!holds) abort();
-}
-
-// A device fault is a finding like a crash: what the platform would have
-// left hanging.
-void RequireNoFaults()
-{
-    std::vector<std::string> faults = device::TakeFaults();
-    for (const std::string& fault : faults) fprintf(stderr, "device fault: %s\n", fault.c_str());
-    Require(faults.empty());
-}
 
 std::u16string TextOf(FuzzedDataProvider& input, size_t longest)
 {

@@ -1,11 +1,14 @@
 #include "scratch_device.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include <device/device.h>
+#include <device/faults.h>
 
 namespace fs = std::filesystem;
 
@@ -37,4 +40,16 @@ bool OpenScratchDevice()
     scratchFolder = pattern;
     std::atexit(RemoveScratchDevice);
     return device::CreateImage(scratchFolder + "/device");
+}
+
+void Require(bool holds)
+{
+    if (!holds) abort();
+}
+
+void RequireNoFaults()
+{
+    std::vector<std::string> faults = device::TakeFaults();
+    for (const std::string& fault : faults) fprintf(stderr, "device fault: %s\n", fault.c_str());
+    Require(faults.empty());
 }

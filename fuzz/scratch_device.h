@@ -6,3 +6,10 @@
 
 // False when the device could not be made.
 bool OpenScratchDevice();
+
+// Ends the run as a finding when HOLDS is false.
+void Require(bool holds);
+
+// A device fault is a finding like a crash: what the platform would have
+// left hanging. Prints each and ends the run when there is one.
+void RequireNoFaults();
