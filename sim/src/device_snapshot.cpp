@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <windows.h>
 
+#include "display_text.h"
 #include "folder_listing.h"
 #include "platform_errors.h"
 
@@ -62,13 +63,6 @@ Parsed<bool> AddFolder(const std::string& folder, std::map<std::string, std::str
 
 constexpr size_t kLongestShown = 64;
 constexpr size_t kShownStart = 44;
-
-size_t CharacterCount(const std::string& utf8)
-{
-    size_t count = 0;
-    for (unsigned char c : utf8) count += (c & 0xC0) != 0x80;
-    return count;
-}
 
 // A long value shows its start and its length: a rule table would take a
 // screen of its own.

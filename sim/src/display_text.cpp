@@ -27,3 +27,10 @@ std::string Quoted(std::string_view utf8)
 }
 
 std::string Quoted(std::u16string_view utf16) { return Quoted(device::Utf8(utf16)); }
+
+size_t CharacterCount(std::string_view utf8)
+{
+    size_t count = 0;
+    for (unsigned char c : utf8) count += (c & 0xC0) != 0x80;
+    return count;
+}

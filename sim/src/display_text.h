@@ -7,3 +7,6 @@
 
 std::string Quoted(std::string_view utf8);
 std::string Quoted(std::u16string_view utf16);
+
+// Characters in UTF-8 TEXT, which is also the columns it takes on a terminal.
+size_t CharacterCount(std::string_view utf8);

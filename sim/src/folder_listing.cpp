@@ -4,6 +4,8 @@
 
 #include <device/text.h>
 
+#include "display_text.h"
+
 namespace {
 
 struct AttributeName {
@@ -30,12 +32,6 @@ std::string AttributeWords(DWORD attributes)
 }
 
 namespace {
-
-// Columns line up by characters, not bytes.
-size_t CharacterCount(const std::string& utf8)
-{
-    return std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-}
 
 // The name up to its terminator, never past the end of the field.
 std::u16string NameOf(const WIN32_FIND_DATAW& data)

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "display_text.h"
+
 namespace {
 
 const size_t kColumns = 80;
@@ -35,22 +37,13 @@ const char kCommandsHeading[] =
     "script commands (one a line, # starts a comment,\n"
     "\"strings\" take \\\" \\\\ \\n \\t \\uXXXX):\n";
 
-// Columns a UTF-8 text takes: one for each character.
-size_t Columns(const std::string& text)
-{
-    size_t count = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++count;
-    return count;
-}
-
 // TEXT's words in lines that start with INDENT and fit the columns.
 std::string Wrapped(const std::string& text, const std::string& indent)
 {
     std::istringstream words(text);
     std::string result, line, word;
     while (words >> word) {
-        if (!line.empty() && Columns(indent + line + " " + word) > kColumns) {
+        if (!line.empty() && CharacterCount(indent + line + " " + word) > kColumns) {
             result += indent + line + "\n";
             line.clear();
         }
