@@ -1,4 +1,5 @@
 #include <device/clock.h>
+#include <device/dialogs.h>
 #include <device/message_boxes.h>
 #include <windows.h>
 
@@ -38,4 +39,32 @@ TEST_F(KernelTest, UnansweredMessageBoxFailsAndNamesItselfAsAFault)
     ASSERT_EQ(faults.size(), 1u);
     EXPECT_NE(faults[0].find("Registry error 2"), std::string::npos) << faults[0];
     EXPECT_EQ(device::MessageBoxLog().size(), 1u);
+}
+
+// A person at the device answers a box after seeing it: the box asks the
+// user's hand until an answer is queued, and shows itself as waiting meanwhile.
+TEST_F(KernelTest, AMessageBoxWaitingForTheUserAsksTheHandUntilAnswered)
+{
+    device::SetMessageBoxesWaitForUser(true);
+    std::vector<std::u16string> seen;
+    int actions = 0;
+    device::SetUserHand([&](HWND owner) {
+        EXPECT_EQ(owner, nullptr);
+        const device::MessageBoxRecord* waiting = device::WaitingMessageBox();
+        seen.push_back(waiting ? waiting->text : u"none");
+        if (++actions == 2) device::QueueMessageBoxAnswer(IDNO);
+        return true;
+    });
+    EXPECT_EQ(MessageBoxW(nullptr, TEXT("Save changes?"), TEXT("Notes"), MB_YESNO), IDNO);
+    EXPECT_EQ(seen, (std::vector<std::u16string>{u"Save changes?", u"Save changes?"}));
+    EXPECT_EQ(device::WaitingMessageBox(), nullptr);
+
+    // A hand with nothing more to do leaves the box unanswered, as before.
+    device::SetUserHand([](HWND) { return false; });
+    EXPECT_EQ(MessageBoxW(nullptr, TEXT("Registry error 2"), TEXT("QV Installation"), MB_OK), 0);
+    EXPECT_EQ(device::TakeFaults().size(), 1u);
+    EXPECT_EQ(device::WaitingMessageBox(), nullptr);
+
+    device::SetUserHand({});
+    device::SetMessageBoxesWaitForUser(false);
 }

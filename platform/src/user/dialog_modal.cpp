@@ -25,8 +25,6 @@ bool TakeQueuedAction(HWND waiting)
     return true;
 }
 
-bool AskHand(HWND waiting) { return customHand ? customHand(waiting) : TakeQueuedAction(waiting); }
-
 bool Ended(HWND dialog)
 {
     DialogState* state = DialogStateOf(dialog);
@@ -38,7 +36,7 @@ bool WaitForUser(HWND dialog)
 {
     while (!Ended(dialog)) {
         PaintAll();
-        if (!AskHand(dialog)) return false;
+        if (!AskUserHand(dialog)) return false;
     }
     return true;
 }
@@ -46,6 +44,8 @@ bool WaitForUser(HWND dialog)
 }  // namespace
 
 namespace platform::user {
+
+bool AskUserHand(HWND waiting) { return customHand ? customHand(waiting) : TakeQueuedAction(waiting); }
 
 int RunModalDialog(HWND dialog, HWND owner)
 {

@@ -9,6 +9,10 @@ namespace platform::user {
 // dialog and answers its result once it ends.
 int RunModalDialog(HWND dialog, HWND owner);
 
+// The user's next action while WAITING (a dialog, or a message box's owner)
+// waits; false when the hand has nothing more to do.
+bool AskUserHand(HWND waiting);
+
 // Forgets the queued user actions; the hand itself stays.
 void ResetUserActions();
 
