@@ -20,6 +20,10 @@ struct Image {
 // when it cannot.
 bool SavePng(const Image& image, const std::string& hostPath, std::string& error);
 
+// IMAGE as the bytes of an 8-bit RGB PNG file; empty when it cannot be
+// encoded (an empty image).
+std::string EncodePng(const Image& image);
+
 // Reads a PNG file (any colour type; transparency is dropped); false with
 // ERROR set when the file is missing or not a sound PNG.
 bool LoadPng(const std::string& hostPath, Image& image, std::string& error);

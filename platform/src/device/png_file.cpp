@@ -23,25 +23,53 @@ std::vector<png_byte> RgbBytes(const Image& image)
     return bytes;
 }
 
-}  // namespace
-
-bool SavePng(const Image& image, const std::string& hostPath, std::string& error)
+bool IsWhole(const Image& image)
 {
-    if (image.width <= 0 || image.height <= 0 ||
-        image.pixels.size() != static_cast<size_t>(image.width) * image.height) {
-        error = "cannot write an empty image to " + hostPath;
-        return false;
-    }
+    return image.width > 0 && image.height > 0 &&
+           image.pixels.size() == static_cast<size_t>(image.width) * image.height;
+}
+
+png_image Writer(const Image& image)
+{
     png_image writer{};
     writer.version = PNG_IMAGE_VERSION;
     writer.width = static_cast<png_uint_32>(image.width);
     writer.height = static_cast<png_uint_32>(image.height);
     writer.format = PNG_FORMAT_RGB;
+    return writer;
+}
+
+}  // namespace
+
+bool SavePng(const Image& image, const std::string& hostPath, std::string& error)
+{
+    if (!IsWhole(image)) {
+        error = "cannot write an empty image to " + hostPath;
+        return false;
+    }
+    png_image writer = Writer(image);
     std::vector<png_byte> bytes = RgbBytes(image);
     if (png_image_write_to_file(&writer, hostPath.c_str(), 0, bytes.data(), 0, nullptr)) return true;
     error = "could not write " + hostPath + ": " + writer.message;
     png_image_free(&writer);
     return false;
+}
+
+std::string EncodePng(const Image& image)
+{
+    if (!IsWhole(image)) return {};
+    png_image writer = Writer(image);
+    std::vector<png_byte> bytes = RgbBytes(image);
+    // The first call measures, the second writes.
+    png_alloc_size_t size = 0;
+    if (!png_image_write_to_memory(&writer, nullptr, &size, 0, bytes.data(), 0, nullptr)) return {};
+    std::string png(size, '\0');
+    if (png_image_write_to_memory(&writer, png.data(), &size, 0, bytes.data(), 0, nullptr)) {
+        png.resize(size);
+        return png;
+    }
+    png_image_free(&writer);
+    return {};
 }
 
 bool LoadPng(const std::string& hostPath, Image& image, std::string& error)
