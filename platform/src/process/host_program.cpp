@@ -55,7 +55,16 @@ int Spawn(const std::string& file, pid_t& pid, int& deviceSocket)
     std::vector<std::string> arguments = {file};
     std::vector<char*> argv = Pointers(arguments);
     std::vector<char*> envp = Pointers(environment);
-    int error = posix_spawn(&pid, file.c_str(), nullptr, nullptr, argv.data(), envp.data());
+    // The program starts with no signal blocked, whatever the device's own
+    // threads block (the browser view takes Ctrl-C on a thread of its own).
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+    int error = posix_spawn(&pid, file.c_str(), nullptr, &attributes, argv.data(), envp.data());
+    posix_spawnattr_destroy(&attributes);
     close(sockets[1]);
     if (error != 0) {
         close(sockets[0]);
