@@ -19,6 +19,7 @@ CommandTable BuildStandardCommands()
     AddTextCommands(table);
     AddEventCommands(table);
     AddPenCommands(table);
+    AddScreenPenCommands(table);
     AddRecogniserCommands(table);
     AddKeyboardCommands(table);
     AddClockCommands(table);

@@ -15,6 +15,7 @@ void AddSipLogCommands(CommandTable& table);
 void AddTextCommands(CommandTable& table);
 void AddEventCommands(CommandTable& table);
 void AddPenCommands(CommandTable& table);
+void AddScreenPenCommands(CommandTable& table);
 void AddRecogniserCommands(CommandTable& table);
 void AddKeyboardCommands(CommandTable& table);
 void AddClockCommands(CommandTable& table);
