@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # ./run.sh demo   installs what is missing, builds, runs pocketsim's demo
-# ./run.sh test   installs what is missing, builds, runs every test, builds
+# ./run.sh test   installs what is missing, builds, runs every test (the
+#                 browser view's in headless Chromium too), builds
 #                 for the real target and checks it, then runs the tests
 #                 again in an address + undefined-behaviour build, runs the
 #                 fuzz targets over their seed corpora (clang) and checks our
@@ -14,11 +15,14 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev libpng-dev libfreetype-dev
           fonts-dejavu-core fonts-dejavu-extra fonts-wine ccache libedit-dev nlohmann-json3-dev binutils-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-i686
-          clang libclang-rt-dev clang-tidy)
+          clang libclang-rt-dev clang-tidy libcpp-httplib-dev)
+# Only the tests drive the browser view in a real browser.
+TEST_PACKAGES=(chromium nodejs)
 
+# install_missing [PACKAGE...]: PACKAGES and those named
 install_missing() {
     local missing=()
-    for package in "${PACKAGES[@]}"; do
+    for package in "${PACKAGES[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$package")
     done
@@ -28,6 +32,12 @@ install_missing() {
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     $sudo apt-get update -q
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+}
+
+# playwright-core, as sim/tests/browser/package-lock.json pins it.
+install_browser_driver() {
+    [ -f sim/tests/browser/node_modules/playwright-core/package.json ] && return
+    (cd sim/tests/browser && npm ci --no-audit --no-fund)
 }
 
 # build FOLDER [--target NAME] [CMAKE OPTION...]
@@ -75,7 +85,8 @@ demo)
     ./build/sim/pocketsim
     ;;
 test)
-    install_missing
+    install_missing "${TEST_PACKAGES[@]}"
+    install_browser_driver
     build build
     ctest --test-dir build --output-on-failure -j "$(nproc)"
     cross_build

@@ -1,5 +1,8 @@
 #include "command_line.h"
 
+#include <charconv>
+#include <optional>
+
 namespace {
 
 CommandLine Wrong(std::string problem)
@@ -34,6 +37,40 @@ CommandLine Run(const std::vector<std::string>& args)
     return line;
 }
 
+constexpr int kHighestPort = 65535;
+
+std::optional<int> PortNumber(const std::string& text)
+{
+    int port = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || port < 0 || port > kHighestPort)
+        return std::nullopt;
+    return port;
+}
+
+// serve [--port N] [--device FOLDER], the options in any order.
+CommandLine Serve(const std::vector<std::string>& args)
+{
+    CommandLine line;
+    line.action = CommandLine::Action::Serve;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] != "--port" && args[i] != "--device") {
+            if (args[i].starts_with("--")) return Wrong("unknown option \"" + args[i] + "\" of serve");
+            return Wrong("serve takes only options, found \"" + args[i] + "\"");
+        }
+        if (i + 1 == args.size()) return Wrong(args[i] + (args[i] == "--port" ? " needs a port number" : " needs a FOLDER"));
+        const std::string& value = args[++i];
+        if (args[i - 1] == "--device") {
+            line.deviceFolder = value;
+            continue;
+        }
+        std::optional<int> port = PortNumber(value);
+        if (!port) return Wrong("--port takes a number from 0 (any free port) to 65535, found \"" + value + "\"");
+        line.port = *port;
+    }
+    return line;
+}
+
 CommandLine Alone(const std::vector<std::string>& args, CommandLine::Action action)
 {
     if (args.size() > 1) return Wrong(args[0] + " takes no arguments, found \"" + args[1] + "\"");
@@ -50,6 +87,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
     const std::string& first = args[0];
     if (first == "run") return Run(args);
     if (first == "shell") return Alone(args, CommandLine::Action::Shell);
+    if (first == "serve") return Serve(args);
     if (IsHelpWord(first)) return Alone(args, CommandLine::Action::Help);
     if (first == "--version") return Alone(args, CommandLine::Action::Version);
     if (first.starts_with("-")) return Wrong("unknown option \"" + first + "\"");

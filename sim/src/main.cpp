@@ -4,12 +4,15 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <unistd.h>
 
 #include <device/device.h>
 
+#include "browser_server.h"
+#include "browser_session.h"
 #include "command_families.h"
 #include "command_line.h"
 #include "help_text.h"
@@ -18,6 +21,7 @@
 #include "run_results.h"
 #include "scenario_runner.h"
 #include "shell_session.h"
+#include "stop_signals.h"
 
 extern const char kDemoScript[];
 
@@ -80,6 +84,38 @@ int RunShell()
     return Finish(ShellSession(StandardCommands(), transcript, input).Run("."));
 }
 
+// The device runs on its own thread until Ctrl-C, which stops the server
+// between requests and closes the device, its image whole.
+int RunServe(const CommandLine& line)
+{
+    StopSignals signals;
+    BrowserSession session(StandardCommands());
+    std::thread device([&] { session.RunDevice(line.deviceFolder); });
+    BrowserServer server(session);
+    std::string error;
+    bool serving = session.WaitUntilReady(error) && server.Bind(line.port, error);
+    if (serving) {
+        signals.OnStop([&] {
+            session.Stop();
+            server.Stop();
+        });
+        std::cout << "pocketsim " << POCKETSIM_VERSION << ": the device is at http://127.0.0.1:" << server.Port()
+                  << "/ (Ctrl-C stops)" << std::endl;
+        server.Listen();
+    }
+    session.Stop();
+    device.join();
+    if (!serving) {
+        std::cerr << "pocketsim: " << error << (error.ends_with('\n') ? "" : "\n");
+        return 1;
+    }
+    std::cout << "pocketsim: stopped";
+    if (!line.deviceFolder.empty())
+        std::cout << "; \"device open " << line.deviceFolder << "\" continues with the device as it was";
+    std::cout << std::endl;
+    return 0;
+}
+
 int RunDemo()
 {
     std::error_code error;
@@ -112,6 +148,7 @@ int main(int argc, char** argv)
     case CommandLine::Action::Demo: return RunDemo();
     case CommandLine::Action::Run: return RunFile(line);
     case CommandLine::Action::Shell: return RunShell();
+    case CommandLine::Action::Serve: return RunServe(line);
     case CommandLine::Action::Help: std::cout << HelpText(StandardCommands()); return 0;
     case CommandLine::Action::Version: std::cout << "pocketsim " << POCKETSIM_VERSION << "\n"; return 0;
     case CommandLine::Action::Wrong: break;
