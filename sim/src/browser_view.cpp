@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include "base64_text.h"
+#include "callback_listing.h"
 #include "input_method_names.h"
 #include "line_tokenizer.h"
 
@@ -32,14 +33,6 @@ std::string CommandOutput(const CommandTable& commands, std::string_view source)
     CommandOutcome outcome = command->spec->handler({statement, command->args, context});
     std::string output = aside.EndCapture();
     return outcome.failed() ? outcome.message() : output;
-}
-
-std::string LastLines(const std::string& text, size_t count)
-{
-    size_t start = text.size();
-    for (size_t found = 0; start > 0 && found <= count;)
-        if (text[--start] == '\n') ++found;
-    return start == 0 ? text : text.substr(start + 1);
 }
 
 // The buttons of a box, as the answers "msgbox answer" takes.
@@ -82,7 +75,7 @@ json LookAtDevice(const CommandTable& commands)
 {
     return {{"screen", ScreenAddress()},
             {"text", device::Utf8(device::EditorText())},
-            {"events", LastLines(CommandOutput(commands, "events print"), kEventLinesShown)},
+            {"events", ListCallbacks(kEventLinesShown)},
             {"inputMethod", InputMethodName(device::CurrentInputMethod())},
             {"panelShown", device::IsInputPanelShown()},
             {"clock", device::Now()},

@@ -1,11 +1,8 @@
 // events print / clear / expect: the calls input methods made on the panel
 #include <device/sip.h>
 
-#include <algorithm>
-
-#include "callback_flags.h"
+#include "callback_listing.h"
 #include "command_families.h"
-#include "dropped_note.h"
 #include "row_table.h"
 
 namespace {
@@ -13,19 +10,7 @@ namespace {
 // Each line as "events expect" takes it, the flags' names beside it.
 CommandOutcome Print(const CommandCall& call)
 {
-    std::vector<std::string> lines = device::CallbackLogLines();
-    const std::vector<device::CallbackRecord>& records = device::CallbackLog();
-    size_t width = 0;
-    for (const std::string& line : lines) width = std::max(width, line.size());
-    std::string text = DroppedNote(device::CallbackLogDropped(), "calls");
-    if (lines.empty()) text += "no calls";
-    for (size_t i = 0; i < lines.size(); ++i) {
-        text += lines[i];
-        if (records[i].call != device::CallbackRecord::Call::SendString)
-            text += std::string(width - lines[i].size() + 2, ' ') + "# " + FlagNames(records[i]);
-        text += "\n";
-    }
-    call.context.transcript.Output(text);
+    call.context.transcript.Output(ListCallbacks());
     return CommandOutcome::Done();
 }
 

@@ -50,10 +50,23 @@ function startServer() {
 }
 
 // The page's pixel over device pixel (X, Y), inside the screen's frame.
-async function tapDevice(page, x, y) {
+async function pagePoint(page, x, y) {
   const box = await page.locator("#screen").boundingBox();
   const border = await page.$eval("#screen", (screen) => (screen.offsetWidth - screen.clientWidth) / 2);
-  await page.mouse.click(box.x + border + x * ZOOM + ZOOM / 2, box.y + border + y * ZOOM + ZOOM / 2);
+  return { x: box.x + border + x * ZOOM + ZOOM / 2, y: box.y + border + y * ZOOM + ZOOM / 2 };
+}
+
+async function tapDevice(page, x, y) {
+  const point = await pagePoint(page, x, y);
+  await page.mouse.click(point.x, point.y);
+}
+
+async function holdDevice(page, x, y, ms) {
+  const point = await pagePoint(page, x, y);
+  await page.mouse.move(point.x, point.y);
+  await page.mouse.down();
+  await page.waitForTimeout(ms);
+  await page.mouse.up();
 }
 
 async function lastLines(page) {
@@ -98,6 +111,12 @@ async function journey(page, address) {
   for (const [x, y] of [[123, 254], [72, 238], [163, 238]]) await tapDevice(page, x, y);
   await waitForText(page, "hei");
   check(true, "taps on the keyboard's keys type \"hei\"");
+
+  // A key held down repeats as the device's clock follows the page's.
+  await holdDevice(page, 123, 254, 1500);
+  await page.waitForFunction(() => /^heih{3,}$/.test(document.getElementById("text").textContent), null,
+                             { timeout: STEP_TIMEOUT });
+  check(true, `a key held for 1.5 s repeats: "${await page.textContent("#text")}"`);
 
   await page.click("#text-clear");
   await waitForText(page, "");
