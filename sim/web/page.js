@@ -43,9 +43,11 @@ function render(view) {
 function renderWaiting(waiting) {
   $("waiting").hidden = !waiting;
   if (!waiting) return;
-  $("waiting-kind").textContent = waiting.kind === "message box" ? "A message box waits" : "A dialog is shown";
+  const message = waiting.kind === "message box";
+  $("waiting-kind").textContent = message ? "A message box waits" : "A dialog is shown";
   $("waiting-caption").textContent = waiting.caption;
-  $("waiting-text").textContent = waiting.kind === "message box" ? waiting.text : waiting.controls;
+  $("waiting-text").textContent = message ? waiting.text : waiting.controls;
+  $("waiting-text").classList.toggle("message", message);
   const buttons = $("waiting-buttons");
   buttons.replaceChildren();
   for (const name of waiting.buttons) {
@@ -53,7 +55,7 @@ function renderWaiting(waiting) {
     button.textContent = name;
     button.dataset.answer = name;
     button.addEventListener("click", () =>
-      enqueue(waiting.kind === "message box" ? { action: "answer", answer: name } : { action: "dialog", button: name }));
+      enqueue(message ? { action: "answer", answer: name } : { action: "dialog", button: name }));
     buttons.append(button);
   }
 }
