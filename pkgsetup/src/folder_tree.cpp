@@ -7,6 +7,33 @@
 
 namespace {
 
+// The steps replace and remove the files in their way read-only or not, as
+// they do folders: a read-only file left standing in the localised copy
+// takes the place of the English menu's own, which the removal then loses.
+// Clears PATH's read-only attribute: what to put back if the change then
+// fails, 0 when there was nothing to clear.
+DWORD ClearReadOnly(LPCWSTR path)
+{
+    DWORD attributes = GetFileAttributesW(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return 0;
+    SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
+    return attributes;
+}
+
+BOOL DeleteTreeFile(LPCWSTR path)
+{
+    DWORD cleared = ClearReadOnly(path);
+    if (DeleteFileW(path)) return TRUE;
+    if (cleared) SetFileAttributesW(path, cleared);
+    return FALSE;
+}
+
+void CopyTreeFile(LPCWSTR source, LPCWSTR target)
+{
+    DWORD cleared = ClearReadOnly(target);
+    if (!CopyFileW(source, target, FALSE) && cleared) SetFileAttributesW(target, cleared);
+}
+
 BOOL NewName(LPCWSTR name, BOOL toLocalized, LPWSTR newName)
 {
     return toLocalized ? FindLocalizedName(name, newName) : FindEnglishName(name, newName);
@@ -21,7 +48,7 @@ void RenameEntry(LPCWSTR folder, const FolderListing& entry, BOOL toLocalized)
     if (entry.IsFolder()) {
         RemoveTree(target, TRUE);
     } else {
-        DeleteFileW(target);
+        DeleteTreeFile(target);
     }
     if (MoveFileW(entry.Path(), target)) return;
     ShowFolderError(TEXT("Cannot move file"));
@@ -40,7 +67,7 @@ BOOL CopyTree(LPCWSTR source, LPCWSTR destination, BOOL recurse)
         WCHAR target[MAX_PATH];
         if (!ChildPath(target, MAX_PATH, destination, entry.Name())) continue;
         if (!entry.IsFolder()) {
-            CopyFileW(entry.Path(), target, FALSE);
+            CopyTreeFile(entry.Path(), target);
         } else if (recurse) {
             CopyTree(entry.Path(), target, recurse);
         }
@@ -54,7 +81,7 @@ BOOL RemoveTree(LPCWSTR folder, BOOL recurse)
         FolderListing entry(folder);
         while (entry.Next()) {
             if (!entry.IsFolder()) {
-                if (!DeleteFileW(entry.Path())) return FALSE;
+                if (!DeleteTreeFile(entry.Path())) return FALSE;
             } else if (recurse && !RemoveTree(entry.Path(), recurse)) {
                 return FALSE;
             }

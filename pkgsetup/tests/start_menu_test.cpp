@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include <device/device_files.h>
 #include <device/text.h>
 
 #include "device_files.h"
@@ -166,6 +167,40 @@ TEST_F(StartMenuTest, InstallationMakesALocalisedCopyAndRemovalBringsTheEnglishM
     EXPECT_TRUE(device::MessageBoxLog().empty());
 }
 
+TEST_F(StartMenuTest, ReadOnlyFilesInTheWayNeitherStopTheStepsNorCostTheEnglishMenuItsShortcuts)
+{
+    struct Case {
+        const char* what;
+        const WCHAR* path;
+        bool placed;  // a file left there, else the English menu's own made read-only
+    };
+    const Case cases[] = {
+        {"a stale shortcut in the localised menu", u"\\Windows\\Главное меню\\Задачи.lnk", true},
+        {"a shortcut in the English menu under the localised settings folder's name",
+         u"\\Windows\\Start Menu\\Настройка\\Power.lnk", true},
+        {"a shortcut under a localised name in the English menu", u"\\Windows\\Start Menu\\Заметки.lnk", true},
+        {"the user's own shortcut", u"\\Windows\\Start Menu\\Calendar.lnk", false},
+    };
+    const std::vector<std::string> english = Tree(u"\\Windows\\Start Menu");
+    for (const Case& c : cases) {
+        SetUp();
+        if (c.placed) {
+            ASSERT_EQ(device::WriteDeviceFile(c.path, "left behind"), static_cast<DWORD>(ERROR_SUCCESS)) << c.what;
+        }
+        ASSERT_TRUE(SetFileAttributesW(c.path, FILE_ATTRIBUTE_READONLY)) << c.what;
+
+        EXPECT_TRUE(LocalizeStartMenu(1049, TRUE, FALSE)) << c.what;
+        EXPECT_TRUE(LocalizeStartMenu(1049, FALSE, TRUE)) << c.what;
+        EXPECT_EQ(Tree(u"\\Windows\\Start Menu"), english) << c.what;
+        EXPECT_FALSE(Exists(kLocalizedMenu)) << c.what;
+        EXPECT_EQ(FolderErrorsShown(), Texts{}) << c.what;
+        if (!c.placed) {
+            EXPECT_EQ(GetFileAttributesW(c.path) & FILE_ATTRIBUTE_READONLY, static_cast<DWORD>(FILE_ATTRIBUTE_READONLY))
+                << c.what;
+        }
+    }
+}
+
 TEST_F(StartMenuTest, NothingIsTouchedWhenThereIsNothingToLocaliseOrNoUsableFolders)
 {
     PlaceLanguageFiles(TEST_LANGUAGE_FILES, "0407");
@@ -232,6 +267,22 @@ TEST_F(FolderTreeTest, RenamingReplacesWhatHasTheNewNameAndMatchesWithoutRegardT
     EXPECT_TRUE(RenameTree(u"\\Menu", TRUE, TRUE));
     EXPECT_EQ(Tree(u"\\Menu"), (std::vector<std::string>{"Игры\\", "Игры\\Солитер.lnk = card game",
                                                          "Календарь.lnk = English"}));
+}
+
+TEST_F(FolderTreeTest, AReadOnlyFileThatStillCannotGoStaysReadOnly)
+{
+    ASSERT_TRUE(CreateDirectoryW(u"\\Menu", nullptr));
+    ASSERT_TRUE(CreateDirectoryW(u"\\Source", nullptr));
+    ASSERT_TRUE(device_files::Write(u"\\Menu\\Notes.lnk", "notes", FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(device_files::Write(u"\\Source\\Notes.lnk", "other"));
+    HANDLE open = CreateFileW(u"\\Menu\\Notes.lnk", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(open, INVALID_HANDLE_VALUE);
+
+    EXPECT_TRUE(CopyTree(u"\\Source", u"\\Menu", TRUE));
+    EXPECT_FALSE(RemoveTree(u"\\Menu", TRUE));
+    CloseHandle(open);
+    EXPECT_EQ(Tree(u"\\Menu"), (std::vector<std::string>{"Notes.lnk = notes"}));
+    EXPECT_TRUE(GetFileAttributesW(u"\\Menu\\Notes.lnk") & FILE_ATTRIBUTE_READONLY);
 }
 
 TEST_F(FolderTreeTest, AMoveThatFailsIsToldAndLeavesTheEntryWhereItWas)

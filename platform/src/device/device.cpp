@@ -6,6 +6,7 @@
 
 #include <device/boot.h>
 #include <device/faults.h>
+#include <device/file_calls.h>
 #include <device/gdi_calls.h>
 #include <device/registry_calls.h>
 
@@ -107,7 +108,9 @@ bool LoadFactoryState()
     if (!data.error.empty()) device::ReportFault("fresh device data: " + data.error);
     for (const std::string& failure : platform::device_setup::ApplyFactoryData(data))
         device::ReportFault("fresh device: could not write " + failure);
-    device::ClearRegistryCalls();  // the log shows what was asked of the device after it left the factory
+    // The logs show what was asked of the device after it left the factory.
+    device::ClearRegistryCalls();
+    device::ClearFileCalls();
     return true;
 }
 

@@ -1,6 +1,7 @@
 // CreateFileW: a device file opened onto a handle of the kernel's table.
 #include <windows.h>
 
+#include "files/file_call_log.h"
 #include "files/file_open.h"
 #include "files/open_file.h"
 #include "kernel/api_guard.h"
@@ -47,7 +48,9 @@ HANDLE Create(LPCWSTR path, DWORD access, DWORD share, DWORD disposition, DWORD 
 HANDLE WINAPI CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode, LPSECURITY_ATTRIBUTES,
                           DWORD dwCreationDisposition, DWORD dwFlagsAndAttributes, HANDLE)
 {
-    return platform::kernel::Guarded(INVALID_HANDLE_VALUE, [&] {
+    HANDLE file = platform::kernel::Guarded(INVALID_HANDLE_VALUE, [&] {
         return Create(lpFileName, dwDesiredAccess, dwShareMode, dwCreationDisposition, dwFlagsAndAttributes);
     });
+    platform::files::RecordFileCall("CreateFileW", lpFileName, file != INVALID_HANDLE_VALUE);
+    return file;
 }

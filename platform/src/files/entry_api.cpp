@@ -3,6 +3,7 @@
 // fault, not as a failure of a change the host has made.
 #include <windows.h>
 
+#include "files/file_call_log.h"
 #include "files/file_system.h"
 #include "files/host_error.h"
 #include "files/sharing.h"
@@ -77,17 +78,24 @@ bool Copy(Volume& volume, LPCWSTR existing, LPCWSTR target, bool failIfExists)
 
 BOOL WINAPI DeleteFileW(LPCWSTR lpFileName)
 {
-    return platform::power::Counted(OnVolume(FALSE, [&](Volume& volume) { return BOOL(Delete(volume, lpFileName)); }));
+    BOOL done =
+        platform::power::Counted(OnVolume(FALSE, [&](Volume& volume) { return BOOL(Delete(volume, lpFileName)); }));
+    RecordFileCall("DeleteFileW", lpFileName, done);
+    return done;
 }
 
 BOOL WINAPI MoveFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName)
 {
-    return platform::power::Counted(
+    BOOL done = platform::power::Counted(
         OnVolume(FALSE, [&](Volume& volume) { return BOOL(Move(volume, lpExistingFileName, lpNewFileName)); }));
+    RecordFileCall("MoveFileW", lpExistingFileName, done, lpNewFileName);
+    return done;
 }
 
 BOOL WINAPI CopyFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, BOOL bFailIfExists)
 {
-    return platform::power::Counted(OnVolume(
+    BOOL done = platform::power::Counted(OnVolume(
         FALSE, [&](Volume& volume) { return BOOL(Copy(volume, lpExistingFileName, lpNewFileName, bFailIfExists)); }));
+    RecordFileCall("CopyFileW", lpExistingFileName, done, lpNewFileName);
+    return done;
 }

@@ -1,5 +1,6 @@
 #include "files/file_system.h"
 
+#include <device/file_calls.h>
 #include <winbase.h>
 
 #include "files/file_search.h"
@@ -18,6 +19,7 @@ std::unique_ptr<Volume> mounted;
 bool Mount(const std::string& imageFolder)
 {
     Unmount();
+    device::ClearFileCalls();
     fs::path root = fs::path(imageFolder) / "files";
     std::error_code error;
     fs::create_directories(root, error);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "files/file_call_log.h"
 #include "files/file_search.h"
 #include "files/file_system.h"
 #include "files/host_error.h"
@@ -63,8 +64,10 @@ HANDLE FindFirst(const Volume& volume, LPCWSTR path, LPWIN32_FIND_DATAW data)
 // with ERROR_PATH_NOT_FOUND; FindNextFileW ends with ERROR_NO_MORE_FILES.
 HANDLE WINAPI FindFirstFileW(LPCWSTR lpFileName, LPWIN32_FIND_DATAW lpFindFileData)
 {
-    return OnVolume(INVALID_HANDLE_VALUE,
-                    [&](Volume& volume) { return FindFirst(volume, lpFileName, lpFindFileData); });
+    HANDLE search =
+        OnVolume(INVALID_HANDLE_VALUE, [&](Volume& volume) { return FindFirst(volume, lpFileName, lpFindFileData); });
+    RecordFileCall("FindFirstFileW", lpFileName, search != INVALID_HANDLE_VALUE);
+    return search;
 }
 
 BOOL WINAPI FindNextFileW(HANDLE hFindFile, LPWIN32_FIND_DATAW lpFindFileData)

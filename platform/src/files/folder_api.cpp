@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "files/file_call_log.h"
 #include "files/file_system.h"
 #include "files/host_error.h"
 #include "power/power_supply.h"
@@ -41,10 +42,16 @@ bool RemoveFolder(Volume& volume, LPCWSTR path)
 
 BOOL WINAPI CreateDirectoryW(LPCWSTR lpPathName, LPSECURITY_ATTRIBUTES)
 {
-    return platform::power::Counted(OnVolume(FALSE, [&](Volume& volume) { return BOOL(CreateFolder(volume, lpPathName)); }));
+    BOOL done = platform::power::Counted(
+        OnVolume(FALSE, [&](Volume& volume) { return BOOL(CreateFolder(volume, lpPathName)); }));
+    RecordFileCall("CreateDirectoryW", lpPathName, done);
+    return done;
 }
 
 BOOL WINAPI RemoveDirectoryW(LPCWSTR lpPathName)
 {
-    return platform::power::Counted(OnVolume(FALSE, [&](Volume& volume) { return BOOL(RemoveFolder(volume, lpPathName)); }));
+    BOOL done = platform::power::Counted(
+        OnVolume(FALSE, [&](Volume& volume) { return BOOL(RemoveFolder(volume, lpPathName)); }));
+    RecordFileCall("RemoveDirectoryW", lpPathName, done);
+    return done;
 }

@@ -12,6 +12,7 @@
 #include <crtwide.h>
 #include <windows.h>
 
+#include "files/file_call_log.h"
 #include "files/file_open.h"
 #include "kernel/api_guard.h"
 
@@ -67,5 +68,7 @@ FILE* Open(const WCHAR* path, const WCHAR* mode)
 
 FILE* _wfopen(const WCHAR* path, const WCHAR* mode)
 {
-    return platform::kernel::Guarded<FILE*>(nullptr, [&] { return Open(path, mode); });
+    FILE* stream = platform::kernel::Guarded<FILE*>(nullptr, [&] { return Open(path, mode); });
+    platform::files::RecordFileCall("_wfopen", path, stream != nullptr);
+    return stream;
 }

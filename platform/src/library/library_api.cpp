@@ -4,7 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "files/file_call_log.h"
 #include "kernel/api_guard.h"
+#include "library/library_path.h"
 #include "library/module_lifecycle.h"
 #include "library/module_table.h"
 #include "library/own_symbol.h"
@@ -38,11 +40,21 @@ FARPROC ExportOf(HMODULE hModule, const std::optional<std::string>& name)
     return reinterpret_cast<FARPROC>(symbol);
 }
 
+// The file a load looked at, for the file call log.
+void RecordLoad(const char* function, LPCWSTR name, HMODULE loaded)
+{
+    std::u16string path = name && *name ? platform::library::LibraryDevicePath(name) : std::u16string();
+    platform::files::RecordFileCall(function, path.c_str(), loaded != nullptr);
+}
+
 }  // namespace
 
 HMODULE WINAPI LoadLibraryW(LPCWSTR lpLibFileName)
 {
-    return platform::kernel::Guarded(HMODULE{}, [&] { return platform::library::LoadModule(lpLibFileName, false); });
+    HMODULE loaded =
+        platform::kernel::Guarded(HMODULE{}, [&] { return platform::library::LoadModule(lpLibFileName, false); });
+    RecordLoad("LoadLibraryW", lpLibFileName, loaded);
+    return loaded;
 }
 
 // Only the data-file flag changes anything here; the others load the
@@ -54,8 +66,10 @@ HMODULE WINAPI LoadLibraryExW(LPCWSTR lpLibFileName, HANDLE hFile, DWORD dwFlags
         return nullptr;
     }
     bool asDataFile = dwFlags & LOAD_LIBRARY_AS_DATAFILE;
-    return platform::kernel::Guarded(HMODULE{},
-                                     [&] { return platform::library::LoadModule(lpLibFileName, asDataFile); });
+    HMODULE loaded = platform::kernel::Guarded(
+        HMODULE{}, [&] { return platform::library::LoadModule(lpLibFileName, asDataFile); });
+    RecordLoad("LoadLibraryExW", lpLibFileName, loaded);
+    return loaded;
 }
 
 BOOL WINAPI FreeLibrary(HMODULE hLibModule)

@@ -22,6 +22,9 @@
 #include <device/power.h>
 
 #include "device_snapshot.h"
+#include "factory_image.h"
+#include "install_remove_journey.h"
+#include "removal_leftovers.h"
 
 extern char** environ;
 
@@ -29,25 +32,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char16_t kApplication[] = u"Tarvex Lexovia";
-
 // Every stop point is tried in the normal build; the sanitizer build, many
 // times slower, tries every STRIDE-th.
 #ifndef POWER_CUT_STRIDE
 #define POWER_CUT_STRIDE 1
 #endif
-
-// What a removal may leave without anything being lost: the input methods'
-// own settings under the product key, the panel's spelling of its input
-// method, and the system's "TarvexLCID", which holds the locale put back.
-bool LegitimatelyLeft(const std::string& line)
-{
-    const char* const kLeft[] = {"HKCU\\Software\\Tarvex\\", "HKCU\\ControlPanel\\Sip\\DefaultIm",
-                                 "HKLM\\nls\\TarvexLCID = dword:0x00000409"};
-    for (const char* left : kLeft)
-        if (line.find(left) != std::string::npos) return true;
-    return false;
-}
 
 // What the Start-menu steps can still lose: they work entry by entry with
 // no record of how far they got, and a run after the restart takes the
@@ -84,11 +73,9 @@ protected:
         std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/lexovia-power-XXXXXX";
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         root_ = pattern;
-        ASSERT_TRUE(device::CreateImage((root_ / "factory").string()));
-        Parsed<DeviceSnapshot> factory = TakeDeviceSnapshot();
+        Parsed<DeviceSnapshot> factory = MakeFactoryImage((root_ / "factory").string());
         ASSERT_TRUE(factory) << factory.error();
         factory_ = *factory;
-        device::Close();
 
         ASSERT_TRUE(device::CreateImage((root_ / "installed").string()));
         ASSERT_EQ(device::InstallPackage(Package()).result, device::InstallOutcome::Result::Installed);
@@ -136,13 +123,6 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    static bool IsInstalled()
-    {
-        for (const std::u16string& installed : device::InstalledApplications())
-            if (installed == kApplication) return true;
-        return false;
-    }
-
     // The user turns the device on again and removes what is left of the
     // package, restarting whenever the removal asks.
     static std::vector<std::string> RecoverAndCompare()
@@ -150,8 +130,8 @@ protected:
         EXPECT_TRUE(device::OpenImage(Image().string()));
         device::Restart();
         // The first removal also undoes an installation that had not finished.
-        for (int attempt = 0; attempt < 3 && (attempt == 0 || IsInstalled()); ++attempt)
-            if (device::RemovePackage(kApplication).result == device::RemovalOutcome::Result::AwaitingRestart)
+        for (int attempt = 0; attempt < 3 && (attempt == 0 || IsPackageInstalled()); ++attempt)
+            if (device::RemovePackage(kPackageApplication).result == device::RemovalOutcome::Result::AwaitingRestart)
                 device::Restart();
         device::TakeFaults();
         std::vector<std::string> lost;
@@ -159,7 +139,7 @@ protected:
         if (!now) return {now.error()};
         for (const std::string& line : DescribeChanges(factory_, *now))
             if (!LegitimatelyLeft(line)) lost.push_back(line);
-        if (IsInstalled()) lost.push_back("the package is still in the installed list");
+        if (IsPackageInstalled()) lost.push_back("the package is still in the installed list");
         device::Close();
         return lost;
     }
