@@ -34,10 +34,8 @@ void BrowserSession::RunDevice(const std::string& folder)
     device::SetMessageBoxesWaitForUser(false);
     device::Close();
     std::lock_guard lock(mutex_);
-    stopping_ = stopped_ = true;
-    for (Job* job : waiting_) Refuse(*job, Status::Stopped, "the server has stopped");
-    waiting_.clear();
-    changed_.notify_all();
+    stopped_ = true;
+    StopWaiting("the server has stopped");
 }
 
 bool BrowserSession::WaitUntilReady(std::string& error)
@@ -84,8 +82,13 @@ std::string BrowserSession::Script()
 void BrowserSession::Stop()
 {
     std::lock_guard lock(mutex_);
+    StopWaiting("the server is stopping");
+}
+
+void BrowserSession::StopWaiting(const std::string& why)
+{
     stopping_ = true;
-    for (Job* job : waiting_) Refuse(*job, Status::Stopped, "the server is stopping");
+    for (Job* job : waiting_) Refuse(*job, Status::Stopped, why);
     waiting_.clear();
     changed_.notify_all();
 }

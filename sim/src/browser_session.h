@@ -73,6 +73,8 @@ private:
     std::optional<std::string> NextLineOf(Job& job);
     void Finish(Job& job, std::unique_lock<std::mutex>& lock);
     void Refuse(Job& job, Status status, const std::string& error);
+    // Refuses every action waiting, and any to come; the lock is held.
+    void StopWaiting(const std::string& why);
     std::optional<std::string> Admit(const Job& job);
     void Record(const Job& job, const std::string& line);
     nlohmann::json TakePrinted();

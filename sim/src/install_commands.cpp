@@ -53,19 +53,12 @@ std::u16string ApplicationNamed(std::span<const ScriptWord> args)
     return args.empty() ? std::u16string(kApplication) : device::Utf16(args[0].text);
 }
 
-bool IsInstalled(const std::u16string& application)
-{
-    for (const std::u16string& installed : device::InstalledApplications())
-        if (installed == application) return true;
-    return false;
-}
-
 CommandOutcome ExpectInstalled(const CommandCall& call)
 {
     Parsed<bool> expected = ParseYesNo(call.args[0]);
     if (!expected) return CommandOutcome::Failed(expected.error());
     std::u16string application = ApplicationNamed(call.args.subspan(1));
-    if (IsInstalled(application) == *expected) return CommandOutcome::Done();
+    if (device::IsInstalled(application) == *expected) return CommandOutcome::Done();
     std::string name = "\"" + device::Utf8(application) + "\"";
     return CommandOutcome::Failed(*expected ? "expected " + name + " to be installed, but it is not"
                                             : "expected " + name + " not to be installed, but it is");

@@ -56,6 +56,7 @@ RemovalOutcome RemovePackage(const std::u16string& application);
 
 // The installed applications, by name, in the order they were installed.
 std::vector<std::u16string> InstalledApplications();
+bool IsInstalled(const std::u16string& application);
 
 // The outcome of the removal the package's restart program resumed during
 // the last boot; none when no removal was resumed.

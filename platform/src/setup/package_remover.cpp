@@ -5,6 +5,8 @@
 #include <device/text.h>
 #include <windows.h>
 
+#include <algorithm>
+
 #include "setup/installer_window.h"
 #include "setup/package_placement.h"
 #include "setup/setup_hooks.h"
@@ -70,5 +72,11 @@ RemovalOutcome RemovePackage(const std::u16string& application)
 }
 
 std::vector<std::u16string> InstalledApplications() { return platform::setup::ListInstalled(); }
+
+bool IsInstalled(const std::u16string& application)
+{
+    std::vector<std::u16string> installed = InstalledApplications();
+    return std::find(installed.begin(), installed.end(), application) != installed.end();
+}
 
 }  // namespace device

@@ -24,12 +24,7 @@ void RestartWhenAsked()
 
 }  // namespace
 
-bool IsPackageInstalled()
-{
-    for (const std::u16string& installed : device::InstalledApplications())
-        if (installed == kPackageApplication) return true;
-    return false;
-}
+bool IsPackageInstalled() { return device::IsInstalled(kPackageApplication); }
 
 JourneyEnd InstallAndRemove(const std::string& hostPackageFolder)
 {
